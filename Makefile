@@ -1,0 +1,30 @@
+# Two commands do all set-up on a fresh Debian 12 machine:
+#   make run    installs missing Debian packages, builds, starts Lexorra
+#   make test   installs missing Debian packages, builds, runs every test
+BUILD ?= build
+JOBS  ?= $(shell nproc)
+
+.PHONY: all deps configure build test run bench clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+run: build
+	$(BUILD)/bin/lexorra
+
+bench: build
+	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done
+
+clean:
+	rm -rf $(BUILD)

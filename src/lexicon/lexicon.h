@@ -1,0 +1,126 @@
+// The Latin lexicon: seven tables of stored lines, read once from the data
+// files beside the program, and the look-ups that read one piece of a line.
+//
+// A line is a Latin part, "::", then the English meaning. Fields are cut at
+// every single space of the whole line and counted from 0. Look-ups split the
+// stored line afresh each time and return views into it; nothing is cached.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <istream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "text/datafile.h"
+
+namespace lexorra {
+
+// A look-up whose index lies outside its table, whose index is neither "blank"
+// nor a whole number, whose field lies past the end of the line, or whose line
+// has no "::". The pickers catch it to find the end of a table.
+class LookupOutOfRange : public std::out_of_range {
+ public:
+  using std::out_of_range::out_of_range;
+};
+
+enum class Table { conjunctive, preposition, adjective, adverb, verb, noun, pronoun };
+
+struct TableInfo {
+  Table table;
+  std::string_view fileName;
+  std::size_t capacity;
+  bool expanded;      // stored with the one-character abbreviations of expandLine
+  std::string_view kind;  // the word kind that selects it in entryGloss/englishHeadword
+};
+
+// The seven tables in load order.
+extern const std::array<TableInfo, 7> kTables;
+const TableInfo& tableInfo(Table table);
+
+// A lexicon index as slots carry it: "blank" (no word) or a whole number,
+// given as decimal text or as an integer.
+class LexIndex {
+ public:
+  LexIndex(std::string_view text) : text_(text) {}
+  LexIndex(const char* text) : text_(text) {}
+  LexIndex(const std::string& text) : text_(text) {}
+  LexIndex(long number) : isNumber_(true), number_(number) {}
+  LexIndex(int number) : isNumber_(true), number_(number) {}
+  LexIndex(std::size_t number) : isNumber_(true), number_(static_cast<long>(number)) {}
+
+  bool isBlank() const { return !isNumber_ && text_ == "blank"; }
+  // The position in a table of `capacity` entries; throws LookupOutOfRange.
+  std::size_t position(std::size_t capacity, std::string_view tableName) const;
+
+ private:
+  std::string_view text_;
+  bool isNumber_ = false;
+  long number_ = 0;
+};
+
+// Replaces the six one-character abbreviations of the expanded files:
+// "%" space, 0xE6 "a", "*" "e", "@" "i", 0xA3 "o", "$" "u".
+std::string expandLine(std::string_view line);
+
+// What the perfect participle agrees with: the first thing's noun tag and
+// pronoun caption, as the motto holds them.
+struct ActorAgreement {
+  std::string_view actorNounTag = "blank";
+  std::string_view actorPronounCaption = "()";
+};
+
+class Lexicon {
+ public:
+  // An empty lexicon: every entry of every table is the empty string.
+  Lexicon();
+
+  // Replaces one table with the lines read from `in`, named `fileName` in
+  // errors. Throws DataFileError for an empty stream or too many lines.
+  void loadTable(Table table, std::istream& in);
+
+  std::size_t capacity(Table table) const { return tableInfo(table).capacity; }
+  // The stored entry (after expansion and trimming); "" past the file's end.
+  std::string_view line(Table table, std::size_t position) const;
+
+  int nounGender(LexIndex index) const;
+  std::string_view nounForm(LexIndex index, int caseCode, int number) const;
+  std::string_view pronounForm(LexIndex index, int caseCode, int number, int gender) const;
+  std::string_view adjectiveForm(LexIndex index, int caseCode, int number, int gender,
+                                 int degree) const;
+  std::string_view adverbForm(LexIndex index) const;
+  std::string_view prepositionForm(LexIndex index) const;
+  std::string_view prepositionCase(LexIndex index) const;
+  // kind: "noun", "verb", "adverb", "pronoun", "conjunctive", "adjective",
+  // "preposition"; any other kind gives "".
+  std::string_view entryGloss(std::string_view kind, LexIndex index) const;
+  std::string_view englishHeadword(std::string_view kind, LexIndex index) const;
+
+  // tense 0 present, 1 perfect, 2 pluperfect, 3 imperfect, 4 future,
+  // 5 future perfect, 6 command; person 0 (infinitive) to 3; number 0/1;
+  // voice 0 active, 1 passive; mood 0 indicative, 1 subjunctive.
+  std::string verbForm(LexIndex index, int tense, int person, int number, int voice, int mood,
+                       const ActorAgreement& actor = {}) const;
+  std::string perfectParticiple(LexIndex index, int number,
+                                const ActorAgreement& actor = {}) const;
+
+ private:
+  struct Lines {
+    std::string buffer;
+    std::vector<std::string_view> entries;  // capacity entries, views into buffer
+  };
+  std::string_view entry(Table table, LexIndex index) const;
+  std::array<Lines, 7> tables_;
+};
+
+// Reads the seven files from `folder`, one at a time, in load order. Throws
+// DataFileError naming the first file that is missing, unreadable, empty or
+// too long; no partly loaded lexicon is ever returned.
+Lexicon loadDictionaries(const std::filesystem::path& folder);
+// The same from the folder that holds the program's executable.
+Lexicon loadDictionaries();
+
+}  // namespace lexorra
