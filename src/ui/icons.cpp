@@ -1,0 +1,79 @@
+#include "ui/icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace lexorra::ui {
+
+namespace {
+
+struct Picture {
+  ButtonPicture picture;
+  const char* themeName;
+};
+
+constexpr Picture kThemeNames[] = {
+    {ButtonPicture::reset, "edit-clear"},        {ButtonPicture::print, "document-print"},
+    {ButtonPicture::menu, "open-menu"},          {ButtonPicture::examples, "document-open"},
+    {ButtonPicture::useWord, "dialog-ok-apply"}, {ButtonPicture::noWord, "edit-delete"},
+};
+
+// Simple line drawings in the window's dark blue.
+QIcon drawnIcon(ButtonPicture picture) {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(0, 0, 128), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  switch (picture) {
+    case ButtonPicture::reset:  // a sheet swept clean
+      p.drawRect(8, 5, 16, 22);
+      p.drawLine(4, 28, 28, 4);
+      break;
+    case ButtonPicture::print:  // a printer with its page
+      p.drawRect(5, 13, 22, 10);
+      p.drawRect(10, 5, 12, 8);
+      p.drawRect(10, 20, 12, 8);
+      break;
+    case ButtonPicture::menu:  // three bars
+      for (int y : {8, 16, 24}) p.drawLine(6, y, 26, y);
+      break;
+    case ButtonPicture::examples: {  // an open book
+      QPainterPath book;
+      book.moveTo(16, 9);
+      book.cubicTo(11, 5, 6, 6, 3, 8);
+      book.lineTo(3, 26);
+      book.cubicTo(6, 24, 11, 24, 16, 27);
+      book.cubicTo(21, 24, 26, 24, 29, 26);
+      book.lineTo(29, 8);
+      book.cubicTo(26, 6, 21, 5, 16, 9);
+      book.lineTo(16, 27);
+      p.drawPath(book);
+      break;
+    }
+    case ButtonPicture::useWord:  // a tick
+      p.setPen(QPen(QColor(0, 110, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.drawPolyline(QPolygon({QPoint(6, 17), QPoint(13, 25), QPoint(27, 7)}));
+      break;
+    case ButtonPicture::noWord:  // a cross
+      p.setPen(QPen(QColor(160, 0, 0), 4, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(8, 8, 24, 24);
+      p.drawLine(24, 8, 8, 24);
+      break;
+  }
+  return QIcon(pixmap);
+}
+
+}  // namespace
+
+QIcon buttonIcon(ButtonPicture picture) {
+  for (const Picture& entry : kThemeNames) {
+    if (entry.picture != picture) continue;
+    const QIcon themed = QIcon::fromTheme(QString::fromLatin1(entry.themeName));
+    if (!themed.isNull()) return themed;
+  }
+  return drawnIcon(picture);
+}
+
+}  // namespace lexorra::ui

@@ -1,0 +1,24 @@
+// Modal message boxes with an OK button. Tests replace the box by a recorder,
+// so that no run blocks on a dialog nobody can answer.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace lexorra::ui {
+
+enum class MessageKind { information, critical };
+
+using MessageHook =
+    std::function<void(MessageKind kind, const QString& title, const QString& text)>;
+
+// Shows the message and returns when the user has closed it (or at once when
+// a hook is set).
+void showMessage(QWidget* parent, MessageKind kind, const QString& title, const QString& text);
+
+// Replaces the message box; an empty hook restores it.
+void setMessageHook(MessageHook hook);
+
+}  // namespace lexorra::ui

@@ -1,0 +1,157 @@
+// The word pickers' windows: one class for the four search pickers and one
+// for the preposition picker. Each owns its model (src/pickers), draws it,
+// and forwards its events; they are created once at start-up and then only
+// shown and hidden. They are windows of their own, so disabling the main
+// window while one is open leaves the picker usable.
+#pragma once
+
+#include <QAbstractListModel>
+#include <QDialog>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "editor/motto_state.h"
+#include "english/english.h"
+#include "lexicon/lexicon.h"
+#include "pickers/preposition_picker.h"
+#include "pickers/search_picker.h"
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+
+namespace lexorra::ui {
+
+// A list view's rows, read from the picker's model on demand, so that a list
+// of 19,000 rows costs nothing until rows are drawn and a new search only
+// resets the view.
+class PickerRowsModel : public QAbstractListModel {
+  Q_OBJECT
+ public:
+  PickerRowsModel(std::function<int()> count, std::function<std::string_view(int)> text,
+                  QObject* parent);
+  int rowCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  // The picker refilled its rows.
+  void refresh();
+
+ private:
+  std::function<int()> count_;
+  std::function<std::string_view(int)> text_;
+};
+
+// What a picker tells the rest of the program.
+struct PickerHooks {
+  std::function<void()> changed;    // the motto changed: show it
+  std::function<void()> cancelled;  // left without a choice: undo the slot's mark
+};
+
+class PickerWindowBase : public QDialog {
+  Q_OBJECT
+ public:
+  using QDialog::QDialog;
+  // Shows the picker in front, ready for typing.
+  virtual void openPicker() = 0;
+  void setHooks(PickerHooks hooks) { hooks_ = std::move(hooks); }
+
+  QListView* list() const { return List1; }
+  QLabel* preview() const { return wordDisplay; }
+  QPushButton* useWordButton() const { return Command1; }
+  QPushButton* noWordButton() const { return Command2; }
+  QTimer* timer() { return &Timer1; }
+
+  // Escape, and the title bar's close button: leave without a choice.
+  void reject() override;
+
+  // The model's state into the widgets.
+  virtual void showPicker() = 0;
+  // "Use this word in motto" (also Enter and a double-click) and "Use no word".
+  virtual void Command1_Click() = 0;
+  virtual void Command2_Click() = 0;
+
+ protected:
+  // Builds the list, preview and the two buttons; `useTooltip` for Command1.
+  void buildCommon(const char* useTooltip);
+  void closeEvent(QCloseEvent* event) override;
+  // The model's visit ended without a word; returns false when no visit was open.
+  virtual bool leaveModel() = 0;
+  void selectRowInView(int row);
+  // Wires the list, the two buttons and the tick to the model; call once the
+  // list has its rows model.
+  void connectCommon();
+  // After an act that changed the motto: show the picker and the motto.
+  void actDone();
+  virtual void selectModelRow(int row) = 0;
+  virtual void tickModel() = 0;
+
+  PickerHooks hooks_;
+  QListView* List1 = nullptr;
+  PickerRowsModel* rowsModel_ = nullptr;
+  QLabel* wordDisplay = nullptr;
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+  QTimer Timer1;
+  bool syncing_ = false;  // true while the window copies the model into the widgets
+};
+
+class SearchPickerWindow : public PickerWindowBase {
+  Q_OBJECT
+ public:
+  SearchPickerWindow(MottoState& state, const Lexicon& lexicon, const EnglishTables& english,
+                     SearchPickerKind kind);
+
+  void openPicker() override;
+  const SearchPicker& model() const { return picker_; }
+
+  QLineEdit* searchBox() const { return Text1; }
+  QLabel* hintLabel() const { return fbText; }
+  QPushButton* comparisonButton() const { return compareButton; }
+
+  void showPicker() override;
+  void Command1_Click() override;
+  void Command2_Click() override;
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  bool leaveModel() override;
+  void selectModelRow(int row) override { picker_.selectRow(row); }
+  void tickModel() override { picker_.Timer1_Timer(); }
+
+ private:
+  void searchEdited(const QString& text);
+
+  MottoState& state_;
+  const Lexicon& lexicon_;
+  const EnglishTables& english_;
+  SearchPicker picker_;
+  QLineEdit* Text1 = nullptr;
+  QLabel* fbText = nullptr;
+  QPushButton* compareButton = nullptr;
+  std::string listedSearch_;  // the search text the list view shows rows for
+};
+
+class PrepositionPickerWindow : public PickerWindowBase {
+  Q_OBJECT
+ public:
+  PrepositionPickerWindow(MottoState& state, const Lexicon& lexicon);
+
+  void openPicker() override;
+  const PrepositionPicker& model() const { return picker_; }
+  void showPicker() override;
+  void Command1_Click() override;
+  void Command2_Click() override;
+
+ protected:
+  bool leaveModel() override;
+  void selectModelRow(int row) override { picker_.selectRow(row); }
+  void tickModel() override { picker_.Timer1_Timer(); }
+
+ private:
+  MottoState& state_;
+  PrepositionPicker picker_;
+};
+
+}  // namespace lexorra::ui

@@ -1,0 +1,243 @@
+// The word pickers in the real program: the road of one change, a choice and
+// a refusal in each picker, the comparison, Enter, double-click and Escape.
+#include <QLabel>
+
+#include "program_fixture.h"
+#include "text/textops.h"
+
+namespace lexorra::testing {
+namespace {
+
+using Pickers = ProgramTest;
+
+QModelIndex selectedIndex(ui::PickerWindowBase& picker) {
+  return picker.list()->selectionModel()->currentIndex();
+}
+
+std::string lower(const std::string& text) {
+  return text::lowerCase(text);
+}
+
+// The Overview's road: click the first thing's noun, type "love", choose.
+TEST_F(Pickers, TheRoadOfOneChange) {
+  tick("actorTickBox");
+  clickSlot("actorNounText");
+  ui::SearchPickerWindow& picker = *program->nounPicker;
+  EXPECT_TRUE(picker.isVisible());
+  EXPECT_FALSE(form().isEnabled());
+  EXPECT_EQ(state().actorNounText.Tag, "influx");
+  EXPECT_TRUE(picker.isEnabled());  // usable while the main window is disabled
+  EXPECT_TRUE(picker.hintLabel()->isVisible());
+
+  search(picker, "love");
+  EXPECT_EQ(picker.searchBox()->text(), q("love"));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !picker.hintLabel()->isVisible(); }, 300));
+  ASSERT_GT(picker.list()->model()->rowCount(), 0);
+  EXPECT_EQ(picker.list()->model()->rowCount(), static_cast<int>(picker.model().rows().size()));
+  ASSERT_TRUE(selectedIndex(picker).isValid());
+  const std::string row = picker.model().rows()[selectedIndex(picker).row()].text;
+  EXPECT_TRUE(text::contains(row, "love")) << row;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !picker.preview()->text().isEmpty(); }, 300));
+  EXPECT_EQ(picker.preview()->text().toStdString(), std::string(text::firstWord(row)));
+  picker.grab().save(
+      QString::fromStdString((screenshotFolder() / "noun_picker_love.png").string()));
+
+  const std::string latinNoun = std::string(text::firstWord(row));
+  QTest::keyClick(picker.searchBox(), Qt::Key_Return);  // the default button
+  EXPECT_FALSE(picker.isVisible());
+  EXPECT_TRUE(form().isEnabled());
+  EXPECT_NE(state().actorNounText.Tag, "influx");
+  EXPECT_EQ(label("actorNounText")->text(), q("love"));
+  EXPECT_TRUE(form().frame("Frame2")->isVisible());
+  ASSERT_TRUE(withinOneTick([&] {
+    return text::contains(lower(state().finalLatin), lower(latinNoun)) &&
+           text::contains(lower(state().finalEnglish), "love");
+  })) << state().finalLatin
+      << " / " << state().finalEnglish;
+  EXPECT_EQ(form().finalLatinLabel()->text().toStdString(), state().finalLatin);
+}
+
+TEST_F(Pickers, TypingInTheListContinuesTheSearch) {
+  tick("actorTickBox");
+  clickSlot("actorNounText");
+  ui::SearchPickerWindow& picker = *program->nounPicker;
+  search(picker, "lo");
+  picker.list()->setFocus();
+  QTest::keyClick(picker.list(), Qt::Key_V);
+  QTest::keyClick(picker.list(), Qt::Key_E);
+  EXPECT_EQ(picker.searchBox()->text(), q("love"));
+  EXPECT_EQ(picker.focusWidget(), picker.searchBox());
+  EXPECT_EQ(picker.searchBox()->cursorPosition(), 4);
+  EXPECT_FALSE(picker.searchBox()->hasSelectedText());
+  // Arrow keys still move through the list.
+  picker.list()->setFocus();
+  const int before = selectedIndex(picker).row();
+  QTest::keyClick(picker.list(), Qt::Key_Down);
+  EXPECT_EQ(picker.model().selectedRow(), before + 1);
+  EXPECT_EQ(picker.searchBox()->text(), q("love"));
+}
+
+TEST_F(Pickers, DoubleClickChoosesAndLeavingResetsTheSearch) {
+  tick("actorTickBox");
+  clickSlot("actorNounText");
+  ui::SearchPickerWindow& picker = *program->nounPicker;
+  search(picker, "wolf");
+  ASSERT_GT(picker.list()->model()->rowCount(), 0);
+  const QModelIndex first = picker.list()->model()->index(0, 0);
+  const std::string expectedTag = std::to_string(picker.model().rows()[0].index);
+  const QPoint centre = picker.list()->visualRect(first).center();
+  QTest::mouseClick(picker.list()->viewport(), Qt::LeftButton, {}, centre);
+  QTest::mouseDClick(picker.list()->viewport(), Qt::LeftButton, {}, centre);
+  EXPECT_FALSE(picker.isVisible());
+  EXPECT_EQ(state().actorNounText.Tag, expectedTag);
+  // The next visit starts with the full list and the second row selected.
+  EXPECT_EQ(picker.searchBox()->text(), QString());
+  EXPECT_EQ(picker.model().selectedRow(), 1);
+  EXPECT_EQ(picker.list()->model()->rowCount(), static_cast<int>(picker.model().rows().size()));
+  EXPECT_GT(picker.list()->model()->rowCount(), 10000);
+}
+
+// Closing a picker with Escape or the title bar's X leaves without a choice.
+TEST_F(Pickers, EscapeAndCloseLeaveTheSlotAsItWas) {
+  tick("actorTickBox");
+  clickSlot("actorNounText");
+  ui::SearchPickerWindow& picker = *program->nounPicker;
+  search(picker, "love");
+  QTest::keyClick(picker.searchBox(), Qt::Key_Escape);
+  EXPECT_FALSE(picker.isVisible());
+  EXPECT_TRUE(form().isEnabled());
+  EXPECT_EQ(state().actorNounText.Tag, "blank");
+  EXPECT_EQ(state().actorNounText.Caption, "()");
+  EXPECT_EQ(picker.searchBox()->text(), QString());
+
+  // A noun chosen before stays when a later visit is closed by its X.
+  clickSlot("actorNounText");
+  search(picker, "love");
+  picker.useWordButton()->click();
+  const std::string chosen = state().actorNounText.Tag;
+  clickSlot("actorNounText");
+  EXPECT_EQ(state().actorNounText.Tag, "influx");
+  picker.close();
+  EXPECT_FALSE(picker.isVisible());
+  EXPECT_TRUE(form().isEnabled());
+  EXPECT_EQ(state().actorNounText.Tag, chosen);
+}
+
+TEST_F(Pickers, UseNoWordInTheNounPicker) {
+  tick("actorTickBox");
+  clickSlot("actorNounText");
+  program->nounPicker->noWordButton()->click();
+  EXPECT_FALSE(program->nounPicker->isVisible());
+  EXPECT_TRUE(form().isEnabled());
+  EXPECT_EQ(state().actorNounText.Tag, "blank");
+  EXPECT_EQ(state().actorNounText.Caption, "");
+  EXPECT_EQ(program->nounPicker->noWordButton()->toolTip(), q("Use no word"));
+  EXPECT_EQ(program->nounPicker->useWordButton()->toolTip(), q("Use this word in motto"));
+}
+
+TEST_F(Pickers, VerbChosenAndRefused) {
+  tick("actorTickBox");
+  tick("actionTickBoc");
+  clickSlot("verbText");
+  ui::SearchPickerWindow& picker = *program->verbPicker;
+  ASSERT_TRUE(picker.isVisible());
+  search(picker, "love");
+  ASSERT_GE(picker.model().selectedRow(), 0);
+  picker.useWordButton()->click();
+  EXPECT_FALSE(picker.isVisible());
+  EXPECT_NE(state().verbText.Tag, "blank");
+  EXPECT_TRUE(label("verbText")->text().contains("love"))
+      << label("verbText")->text().toStdString();
+
+  clickSlot("verbText");
+  picker.noWordButton()->click();
+  EXPECT_EQ(state().verbText.Tag, "blank");
+  EXPECT_EQ(state().verbText.Caption, "");
+  EXPECT_TRUE(form().isEnabled());
+}
+
+TEST_F(Pickers, AdjectiveWithComparisonAndRefused) {
+  tick("actorTickBox");
+  clickSlot("actorAdjText");
+  ui::SearchPickerWindow& picker = *program->adjPicker;
+  ASSERT_TRUE(picker.isVisible());
+  ASSERT_NE(picker.comparisonButton(), nullptr);
+  EXPECT_EQ(picker.comparisonButton()->text(), q("<no comparison>"));
+  search(picker, "good");
+  ASSERT_GE(picker.model().selectedRow(), 0);
+  click(picker.comparisonButton());
+  EXPECT_EQ(picker.comparisonButton()->text(), q("'more'"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !picker.preview()->text().isEmpty(); }, 300));
+  picker.useWordButton()->click();
+  EXPECT_FALSE(picker.isVisible());
+  EXPECT_TRUE(label("actorAdjText")->text().startsWith("(more "))
+      << label("actorAdjText")->text().toStdString();
+  EXPECT_EQ(state().actorAdjText.Caption.substr(0, 5), "(more");
+
+  // Each visit starts without comparison.
+  clickSlot("actorAdjText");
+  EXPECT_EQ(picker.comparisonButton()->text(), q("<no comparison>"));
+  picker.noWordButton()->click();
+  EXPECT_EQ(state().actorAdjText.Tag, "blank");
+  EXPECT_EQ(label("actorAdjText")->text(), q("()"));
+}
+
+TEST_F(Pickers, AdverbChosenAndRefused) {
+  tick("mannerTickBox");
+  clickSlot("adVerbText");
+  ui::SearchPickerWindow& picker = *program->adverbPicker;
+  ASSERT_TRUE(picker.isVisible());
+  search(picker, "always");
+  ASSERT_GT(picker.list()->model()->rowCount(), 0);
+  if (picker.model().selectedRow() < 0)
+    picker.list()->setCurrentIndex(picker.list()->model()->index(0, 0));
+  picker.useWordButton()->click();
+  EXPECT_FALSE(picker.isVisible());
+  EXPECT_NE(state().adVerbText.Tag, "blank");
+  EXPECT_NE(label("adVerbText")->text(), q("()"));
+
+  clickSlot("adVerbText");
+  picker.noWordButton()->click();
+  EXPECT_EQ(state().adVerbText.Tag, "blank");
+  EXPECT_EQ(label("adVerbText")->text(), q("()"));
+}
+
+TEST_F(Pickers, PrepositionChosenByDoubleClickAndRefused) {
+  tick("mannerTickBox");
+  clickSlot("prepositionText");
+  ui::PrepositionPickerWindow& picker = *program->prepositionPicker;
+  ASSERT_TRUE(picker.isVisible());
+  EXPECT_FALSE(form().isEnabled());
+  // Choosing before any row is selected does nothing.
+  picker.useWordButton()->click();
+  EXPECT_TRUE(picker.isVisible());
+  EXPECT_EQ(picker.useWordButton()->toolTip(), q("Use word in motto"));
+
+  const QModelIndex third = picker.list()->model()->index(2, 0);
+  const QPoint centre = picker.list()->visualRect(third).center();
+  QTest::mouseClick(picker.list()->viewport(), Qt::LeftButton, {}, centre);
+  QTest::mouseDClick(picker.list()->viewport(), Qt::LeftButton, {}, centre);
+  EXPECT_FALSE(picker.isVisible());
+  EXPECT_EQ(state().prepositionText.Tag, "2");
+  EXPECT_TRUE(label("prepositionNounText")->isVisible());
+  EXPECT_TRUE(label("prepositionPronounText")->isVisible());
+
+  // The next visit keeps the row; "Use no word" takes the phrase away.
+  clickSlot("prepositionText");
+  EXPECT_EQ(picker.model().selectedRow(), 2);
+  picker.noWordButton()->click();
+  EXPECT_EQ(state().prepositionText.Tag, "blank");
+  EXPECT_FALSE(label("prepositionNounText")->isVisible());
+  EXPECT_FALSE(form().frame("Frame3")->isVisible());
+  EXPECT_TRUE(form().isEnabled());
+
+  // Escape leaves the preposition as it was.
+  clickSlot("prepositionText");
+  QTest::keyClick(picker.list(), Qt::Key_Escape);
+  EXPECT_FALSE(picker.isVisible());
+  EXPECT_EQ(state().prepositionText.Tag, "blank");
+  EXPECT_TRUE(form().isEnabled());
+}
+
+}  // namespace
+}  // namespace lexorra::testing

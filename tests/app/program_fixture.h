@@ -1,0 +1,102 @@
+// The real program, started from the delivered data, for tests that drive it
+// the way a person would.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <filesystem>
+#include <memory>
+
+#include "app/program.h"
+#include "ui/qt_test_support.h"
+#include "ui/slot_label.h"
+
+namespace lexorra::testing {
+
+inline const char* const kDeliveredData[] = {
+    "conjunctives.dat", "prepositions.dat", "adjectives.dat",    "adverbs.dat",      "verbs.dat",
+    "nouns.dat",        "pronouns.dat",     "engIrregVerbs.txt", "engIrregNouns.txt"};
+
+// The name of the first delivered data file that is not beside the tests, or
+// empty when all are there.
+inline std::string missingDataFile() {
+  for (const char* name : kDeliveredData)
+    if (!std::filesystem::exists(std::filesystem::path(LEXORRA_BIN_DIR) / name)) return name;
+  return {};
+}
+
+inline std::filesystem::path screenshotFolder() {
+  std::filesystem::path folder =
+      std::filesystem::path(LEXORRA_BIN_DIR).parent_path() / "screenshots";
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    application();
+    if (std::string missing = missingDataFile(); !missing.empty())
+      GTEST_SKIP() << missing << " has not been delivered yet; the program cannot start";
+    program = app::createProgram();
+    // No browser and no quitting from inside a test.
+    ui::MainWindowHooks hooks = program->form->hooks();
+    hooks.openWebsite = [this] { ++websiteOpened; };
+    hooks.openHelp = [this] { ++helpOpened; };
+    hooks.exitProgram = [this] { ++exitRequested; };
+    program->form->setHooks(hooks);
+    ASSERT_TRUE(app::startUp(*program, LEXORRA_BIN_DIR));
+  }
+
+  void TearDown() override {
+    if (program) {
+      for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+      program.reset();
+    }
+  }
+
+  ui::Form1& form() { return *program->form; }
+  MottoState& state() { return program->state; }
+  ui::SlotLabel* label(const char* name) { return form().slotLabel(name); }
+
+  void click(QWidget* widget) {
+    ASSERT_NE(widget, nullptr);
+    // Tick boxes and option buttons take clicks on their box and caption only.
+    const bool boxed = qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget);
+    const QPoint where = boxed ? QPoint(8, widget->height() / 2) : widget->rect().center();
+    QTest::mouseClick(widget, Qt::LeftButton, {}, where);
+  }
+  void clickSlot(const char* name) { click(label(name)); }
+  // Clicks a pronoun slot and answers its menu (an empty item dismisses it).
+  void clickPronoun(const char* name, const char* item) {
+    answerNextMenu(QString::fromLatin1(item));
+    clickSlot(name);
+  }
+  void tick(const char* tickBox) { click(form().tickBox(tickBox)); }
+
+  // Waits at most one refresh tick (with a little slack) for `condition`.
+  template <typename Condition>
+  bool withinOneTick(Condition condition) {
+    return QTest::qWaitFor(condition, 250 + 150);
+  }
+
+  // Types into the picker's search box and waits for nothing: the list is
+  // refilled on every keystroke.
+  void search(ui::SearchPickerWindow& picker, const char* text) {
+    QTest::keyClicks(picker.searchBox(), QString::fromLatin1(text));
+  }
+
+  std::unique_ptr<app::Program> program;
+  MessageRecorder messages;
+  int websiteOpened = 0;
+  int helpOpened = 0;
+  int exitRequested = 0;
+};
+
+}  // namespace lexorra::testing
