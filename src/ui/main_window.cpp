@@ -341,7 +341,8 @@ void Form1::showModel() {
     SlotLabel* label = slots_[i];
     const QString caption = toQString(slot.Caption);
     if (label->text() != caption) label->setText(caption);
-    label->setFrameStyle(slot.BorderStyle == 1 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    const int frameStyle = slot.BorderStyle == 1 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame;
+    if (label->frameStyle() != frameStyle) label->setFrameStyle(frameStyle);
     label->setVisible(slot.Visible);
   }
   for (std::size_t i = 0; i < std::size(kTickBoxes); ++i) {
@@ -376,7 +377,17 @@ void Form1::showModel() {
 }
 
 void Form1::Timer1_Timer() {
-  lexorra::Timer1_Timer(state_, lexicon_, english_);
+  try {
+    lexorra::Timer1_Timer(state_, lexicon_, english_);
+  } catch (const std::exception& failure) {
+    // A motto the renderer cannot read: say so once, keep the motto as it is.
+    const QString problem = QString::fromLocal8Bit(failure.what());
+    if (problem != lastRenderProblem_) {
+      lastRenderProblem_ = problem;
+      showMessage(this, MessageKind::critical, "Lexorra",
+                  QString("The motto cannot be shown in Latin.\n\n%1").arg(problem));
+    }
+  }
   showModel();
 }
 

@@ -110,6 +110,7 @@ class Form1 : public QWidget {
   MainWindowHooks hooks_;
   std::filesystem::path dataFolder_;
   std::optional<SlotEdit> pickerEdit_;  // the slot a picker is open for
+  QString lastRenderProblem_;           // shown once, not on every tick
   QTimer Timer1;
 
   std::array<SlotLabel*, 22> slots_{};

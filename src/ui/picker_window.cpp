@@ -132,7 +132,7 @@ SearchPickerWindow::SearchPickerWindow(MottoState& state, const Lexicon& lexicon
   setObjectName(qs(config.name));
   setWindowTitle(qs(config.caption));
   setModal(false);
-  const int width = config.latinColumn > 20 ? 640 : 560;
+  const int width = config.latinColumn > 20 ? 760 : 680;
   setFixedSize(width, 440);
 
   Text1 = new QLineEdit(this);

@@ -280,3 +280,23 @@ TEST_F(MainWindow, TheMainMenuOpensAboutAndTheWebSite) {
 
 }  // namespace
 }  // namespace lexorra::testing
+
+namespace lexorra::testing {
+namespace {
+
+// A tag the lexicon does not have (a damaged motto): the tick reports it once
+// and the program goes on.
+TEST_F(MainWindow, ATagOutsideTheLexiconIsReportedOnce) {
+  tick("actorTickBox");
+  state().actorNounText.Tag = "99999999";
+  state().actorNounText.Caption = "thing";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.messages.empty(); }, 400));
+  QTest::qWait(600);
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_TRUE(messages.messages[0].text.contains("cannot be shown in Latin"));
+  EXPECT_EQ(state().actorNounText.Tag, "99999999");
+  EXPECT_TRUE(form().isVisible());
+}
+
+}  // namespace
+}  // namespace lexorra::testing
