@@ -107,6 +107,14 @@ def read_dictline(path):
                 extra, pos = pos.strip().rsplit(" ", 1)
                 o3 = o3 or extra
             stems = [s.strip() for s in (w, o1, o2, o3)]
+            # A few long stems run into the next column ("comprehensibilitas
+            # comprehensibilitat" in the first cell): move them back.
+            for k in range(4):
+                if " " in stems[k]:
+                    parts = stems[k].split()
+                    for j, part in enumerate(parts):
+                        if k + j < 4 and (j == 0 or not stems[k + j]):
+                            stems[k + j] = part
             stems = [None if s in ("", "zzz") else s for s in stems]
             meaning = meaning.strip()
             if meaning.startswith("|"):
@@ -295,7 +303,10 @@ def noun_lines(entries, inflector, report):
                         forms.append(MISSING)
                         continue
                     key = ((e.stems[0] or "").lower(), decl, case, num)
-                    forms.append(NOUN_OVERRIDES.get(key) or inflector.form(e, case, num))
+                    form = NOUN_OVERRIDES.get(key)
+                    if form and e.stems[0][0].isupper():
+                        form = form.capitalize()
+                    forms.append(form or inflector.form(e, case, num))
             nom = forms[0] if forms[0] != MISSING else forms[6]
             head = [nom, forms[1] if forms[1] != MISSING else forms[7], e.morph[0], marker, nom]
         lines.append(" ".join(head + forms) + " ::" + meaning)
@@ -324,6 +335,8 @@ class AdjectiveInflector:
             cands = [e for d, v, g, dg, e in self.table.get((case, num), [])
                      if d == 0 and dg == degree and gender_fits(g, gender)]
         for e in ranked(cands):
+            if (decl, var) == (1, 5) and e.ending == "enus":
+                continue  # a source helper ending, not the genitive "alius"
             stem = stems[e.stem - 1]
             if stem is not None:
                 return latin(stem + e.ending)
@@ -442,6 +455,9 @@ def verb_line(e, inflector):
     semideponent = kind == "SEMIDEP"
     has_passive = conj in (1, 2, 3) or (conj, var) == (6, 1)
     has_passive = has_passive and not deponent and not semideponent
+    # facio and the compounds that keep "fac" take their present passive
+    # from fio; only the perfect passive (factus sum) is their own.
+    present_passive = has_passive and not (stems[1] or "").endswith("fac")
     impersonal = kind == "IMPERS"
     overrides = VERB_OVERRIDES.get((stems[0], stems[1]), {})
     participle = latin(stems[3] + "us") if stems[3] and conj not in (5, 6, 7) else MISSING
@@ -466,6 +482,8 @@ def verb_line(e, inflector):
             return MISSING
         if perfect:
             return COMPOUND if participle != MISSING else MISSING
+        if not present_passive:
+            return MISSING
         return inflector.form(stems, conj, var, tense, "PASSIVE", mood, person, num)
 
     fields = [MISSING] * VERB_FIELDS
@@ -484,7 +502,7 @@ def verb_line(e, inflector):
         fields[1] = inf("PRES", "ACTIVE")
         fields[2] = COMPOUND if semideponent and participle != MISSING else (
             MISSING if semideponent else inf("PERF", "ACTIVE"))
-        fields[3] = inf("PRES", "PASSIVE") if has_passive else MISSING
+        fields[3] = inf("PRES", "PASSIVE") if present_passive else MISSING
 
     # Command stem.  The "ferre" family stores its plural command (the
     # singular is read from it by dropping "te").
@@ -751,6 +769,11 @@ def pronoun_lines():
 # ---------------------------------------------------------------------------
 # Checks that protect the look-ups
 
+# Fields before " ::" in every line of a table.
+FIELD_COUNT = {"conjunctives": 1, "prepositions": 5, "adjectives": 109, "adverbs": 1,
+               "verbs": VERB_FIELDS, "nouns": 17, "pronouns": 36}
+
+
 def check_table(table, lines):
     problems = []
     for i, line in enumerate(lines):
@@ -759,6 +782,9 @@ def check_table(table, lines):
             problems.append(f"{table} {i}: meaning part")
         if "  " in latin_part or latin_part != latin_part.strip():
             problems.append(f"{table} {i}: empty field")
+        count = len(latin_part.split(" "))
+        if count != FIELD_COUNT[table]:
+            problems.append(f"{table} {i}: {count} fields")
         if table in EXPANDED and any(c in line for c in EXPANSION_CODES):
             problems.append(f"{table} {i}: abbreviation code")
         if table == "nouns":
@@ -773,8 +799,6 @@ def check_table(table, lines):
                 problems.append(f"{table} {i}: undeclined marker")
         if table == "verbs":
             fields = latin_part.split(" ")
-            if len(fields) != VERB_FIELDS:
-                problems.append(f"{table} {i}: {len(fields)} fields")
             if (" esse " in line) != (i == 0):
                 problems.append(f"{table} {i}: esse marker")
             if ("ferre " in line) != fields[1].endswith("ferre"):
