@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <istream>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -33,7 +34,7 @@ struct TableInfo {
   Table table;
   std::string_view fileName;
   std::size_t capacity;
-  bool expanded;      // stored with the one-character abbreviations of expandLine
+  bool expanded;          // stored with the one-character abbreviations of expandLine
   std::string_view kind;  // the word kind that selects it in entryGloss/englishHeadword
 };
 
@@ -78,8 +79,8 @@ class Lexicon {
   // An empty lexicon: every entry of every table is the empty string.
   Lexicon();
 
-  // Replaces one table with the lines read from `in`, named `fileName` in
-  // errors. Throws DataFileError for an empty stream or too many lines.
+  // Replaces one table with the lines read from `in`; errors name the
+  // table's file. Throws DataFileError for an empty stream or too many lines.
   void loadTable(Table table, std::istream& in);
 
   std::size_t capacity(Table table) const { return tableInfo(table).capacity; }
@@ -104,14 +105,17 @@ class Lexicon {
   // voice 0 active, 1 passive; mood 0 indicative, 1 subjunctive.
   std::string verbForm(LexIndex index, int tense, int person, int number, int voice, int mood,
                        const ActorAgreement& actor = {}) const;
-  std::string perfectParticiple(LexIndex index, int number,
-                                const ActorAgreement& actor = {}) const;
+  std::string perfectParticiple(LexIndex index, int number, const ActorAgreement& actor = {}) const;
 
  private:
   struct Lines {
-    std::string buffer;
+    // The file's bytes, shared and never changed once stored, so that the
+    // views stay valid when a Lexicon is moved or copied.
+    std::shared_ptr<const std::string> buffer;
     std::vector<std::string_view> entries;  // capacity entries, views into buffer
   };
+  void storeTable(Table table, std::string bytes);
+  friend Lexicon loadDictionaries(const std::filesystem::path& folder);
   std::string_view entry(Table table, LexIndex index) const;
   std::array<Lines, 7> tables_;
 };

@@ -19,17 +19,11 @@ std::string describe(const std::string& file, std::size_t line, const std::strin
   return out;
 }
 
-DataLines checkedLines(std::string buffer, std::string_view fileName, std::size_t capacity) {
-  DataLines out;
-  out.buffer = std::move(buffer);
-  out.lines = splitLines(out.buffer);
-  if (out.lines.empty())
-    throw DataFileError(std::string(fileName), 0, std::string(fileName) + " is empty");
-  if (out.lines.size() > capacity)
-    throw DataFileError(std::string(fileName), capacity + 1,
-                        std::string(fileName) + " has " + text::withThousands(out.lines.size()) +
-                            " lines; at most " + text::withThousands(capacity) + " fit");
-  return out;
+std::vector<std::string> checkedLines(const std::string& buffer, std::string_view fileName,
+                                      std::size_t capacity) {
+  std::vector<std::string_view> views = splitLines(buffer);
+  checkLineCount(views.size(), fileName, capacity);
+  return {views.begin(), views.end()};
 }
 
 }  // namespace
@@ -90,8 +84,8 @@ std::vector<std::string_view> splitLines(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size()) {
     const void* nl = std::memchr(text.data() + pos, '\n', text.size() - pos);
-    std::size_t end = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - text.data())
-                         : text.size();
+    std::size_t end =
+        nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - text.data()) : text.size();
     std::size_t lineEnd = end;
     if (nl && lineEnd > pos && text[lineEnd - 1] == '\r') --lineEnd;
     lines.push_back(text.substr(pos, lineEnd - pos));
@@ -100,12 +94,22 @@ std::vector<std::string_view> splitLines(std::string_view text) {
   return lines;
 }
 
-DataLines readDataLines(std::istream& in, std::string_view fileName, std::size_t capacity) {
+void checkLineCount(std::size_t lineCount, std::string_view fileName, std::size_t capacity) {
+  if (lineCount == 0)
+    throw DataFileError(std::string(fileName), 0, std::string(fileName) + " is empty");
+  if (lineCount > capacity)
+    throw DataFileError(std::string(fileName), capacity + 1,
+                        std::string(fileName) + " has " + text::withThousands(lineCount) +
+                            " lines; at most " + text::withThousands(capacity) + " fit");
+}
+
+std::vector<std::string> readDataLines(std::istream& in, std::string_view fileName,
+                                       std::size_t capacity) {
   return checkedLines(readWholeStream(in, fileName), fileName, capacity);
 }
 
-DataLines readDataLines(const std::filesystem::path& path, std::string_view fileName,
-                        std::size_t capacity) {
+std::vector<std::string> readDataLines(const std::filesystem::path& path, std::string_view fileName,
+                                       std::size_t capacity) {
   return checkedLines(readWholeFile(path, fileName), fileName, capacity);
 }
 

@@ -44,14 +44,15 @@ std::string readWholeStream(std::istream& in, std::string_view displayName);
 // text has no lines.
 std::vector<std::string_view> splitLines(std::string_view text);
 
-// Reads the lines of a file whose table holds at most `capacity` entries.
-// Throws DataFileError when the file is empty or has more lines than fit.
-struct DataLines {
-  std::string buffer;                   // the file's bytes
-  std::vector<std::string_view> lines;  // views into buffer
-};
-DataLines readDataLines(std::istream& in, std::string_view fileName, std::size_t capacity);
-DataLines readDataLines(const std::filesystem::path& path, std::string_view fileName,
-                        std::size_t capacity);
+// Throws DataFileError when a file of `lineCount` lines cannot fill a table of
+// `capacity` entries: it is empty, or it has more lines than fit.
+void checkLineCount(std::size_t lineCount, std::string_view fileName, std::size_t capacity);
+
+// Reads the lines of a file whose table holds at most `capacity` entries,
+// checked by checkLineCount.
+std::vector<std::string> readDataLines(std::istream& in, std::string_view fileName,
+                                       std::size_t capacity);
+std::vector<std::string> readDataLines(const std::filesystem::path& path, std::string_view fileName,
+                                       std::size_t capacity);
 
 }  // namespace lexorra

@@ -1,0 +1,117 @@
+// Loading the seven lexicon tables.
+#include "lexicon/lexicon.h"
+
+#include <array>
+#include <charconv>
+
+#include "text/textops.h"
+
+namespace lexorra {
+
+const std::array<TableInfo, 7> kTables = {{
+    {Table::conjunctive, "conjunctives.dat", 102, false, "conjunctive"},
+    {Table::preposition, "prepositions.dat", 93, false, "preposition"},
+    {Table::adjective, "adjectives.dat", 8729, true, "adjective"},
+    {Table::adverb, "adverbs.dat", 2133, false, "adverb"},
+    {Table::verb, "verbs.dat", 7547, true, "verb"},
+    {Table::noun, "nouns.dat", 19491, true, "noun"},
+    {Table::pronoun, "pronouns.dat", 30, false, "pronoun"},
+}};
+
+const TableInfo& tableInfo(Table table) {
+  return kTables[static_cast<std::size_t>(table)];
+}
+
+namespace {
+
+// Byte map of the abbreviation codes. Every code maps to one plain ASCII
+// character, so expansion never changes a line's length.
+constexpr std::array<unsigned char, 256> makeExpansionMap() {
+  std::array<unsigned char, 256> map{};
+  for (std::size_t i = 0; i < map.size(); ++i) map[i] = static_cast<unsigned char>(i);
+  map['%'] = ' ';
+  map[0xE6] = 'a';
+  map['*'] = 'e';
+  map['@'] = 'i';
+  map[0xA3] = 'o';
+  map['$'] = 'u';
+  return map;
+}
+constexpr std::array<unsigned char, 256> kExpansion = makeExpansionMap();
+
+void expandInPlace(char* p, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i)
+    p[i] = static_cast<char>(kExpansion[static_cast<unsigned char>(p[i])]);
+}
+
+}  // namespace
+
+std::string expandLine(std::string_view line) {
+  std::string out(line);
+  expandInPlace(out.data(), out.size());
+  return out;
+}
+
+std::size_t LexIndex::position(std::size_t capacity, std::string_view tableName) const {
+  long n = number_;
+  if (!isNumber_) {
+    std::string_view t = text_;
+    const char* end = t.data() + t.size();
+    auto [ptr, ec] = std::from_chars(t.data(), end, n);
+    if (t.empty() || ec != std::errc() || ptr != end)
+      throw LookupOutOfRange("\"" + std::string(t) + "\" is not a " + std::string(tableName) +
+                             " index");
+  }
+  if (n < 0 || static_cast<std::size_t>(n) >= capacity)
+    throw LookupOutOfRange(std::string(tableName) + " index " + std::to_string(n) +
+                           " is outside the table (0 to " + std::to_string(capacity - 1) + ")");
+  return static_cast<std::size_t>(n);
+}
+
+Lexicon::Lexicon() {
+  for (const TableInfo& info : kTables)
+    tables_[static_cast<std::size_t>(info.table)].entries.assign(info.capacity, {});
+}
+
+void Lexicon::loadTable(Table table, std::istream& in) {
+  storeTable(table, readWholeStream(in, tableInfo(table).fileName));
+}
+
+// Cuts the bytes into lines, checks the count, expands the abbreviations (a
+// byte map, so the line positions do not move) and trims every line.
+void Lexicon::storeTable(Table table, std::string bytes) {
+  const TableInfo& info = tableInfo(table);
+  auto buffer = std::make_shared<std::string>(std::move(bytes));
+  std::vector<std::string_view> lines = splitLines(*buffer);
+  checkLineCount(lines.size(), info.fileName, info.capacity);
+  if (info.expanded) expandInPlace(buffer->data(), buffer->size());
+  Lines fresh;
+  fresh.entries.assign(info.capacity, {});
+  for (std::size_t i = 0; i < lines.size(); ++i) fresh.entries[i] = text::trimSpaces(lines[i]);
+  fresh.buffer = std::move(buffer);
+  tables_[static_cast<std::size_t>(table)] = std::move(fresh);
+}
+
+std::string_view Lexicon::line(Table table, std::size_t position) const {
+  const auto& entries = tables_[static_cast<std::size_t>(table)].entries;
+  return position < entries.size() ? entries[position] : std::string_view{};
+}
+
+std::string_view Lexicon::entry(Table table, LexIndex index) const {
+  const TableInfo& info = tableInfo(table);
+  std::size_t pos = index.position(info.capacity, info.kind);
+  return tables_[static_cast<std::size_t>(table)].entries[pos];
+}
+
+Lexicon loadDictionaries(const std::filesystem::path& folder) {
+  Lexicon lexicon;
+  for (const TableInfo& info : kTables)
+    lexicon.storeTable(info.table, readWholeFile(folder / info.fileName, info.fileName));
+  return lexicon;
+}
+
+Lexicon loadDictionaries() {
+  return loadDictionaries(programFolder());
+}
+
+}  // namespace lexorra

@@ -1,0 +1,21 @@
+// Turning the motto into its two outputs, and adapting the English captions
+// of the noun and verb slots to the grammar.
+#pragma once
+
+#include "editor/motto_state.h"
+#include "english/english.h"
+#include "lexicon/lexicon.h"
+
+namespace lexorra {
+
+// Renders the Latin motto into `finalLatin` and its English meaning into
+// `finalEnglish` (the English is written first). Reads the whole state afresh;
+// keeps nothing between calls.
+void renderSentences(MottoState& state, const Lexicon& lexicon);
+
+// Rewrites the captions of `verbText` and the six noun slots from their tags:
+// the past participle after "had", "will have", "might have"; the plural
+// after a plural article or pronoun.
+void participaliseForm(MottoState& state, const Lexicon& lexicon, const EnglishTables& english);
+
+}  // namespace lexorra
