@@ -92,6 +92,9 @@ def noun_expectations(line):
 def adjective_expectations(line):
     f = latin_fields(line)
     head_degree = f[108] if len(f) > 108 else "POS"
+    if len(set(f[0:36])) == 1:
+        # An indeclinable adjective (nequam, frugi): one form for everything.
+        return [(f[0], ("ADJ", {}))]
     out = []
     for di, degree in enumerate(DEGREES):
         for gi, gender in enumerate(GENDERS):

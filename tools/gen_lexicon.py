@@ -178,7 +178,7 @@ def clean_meaning(text, expanded):
     """
     t = text.strip().strip('"')
     t = re.sub(r"(?<![A-Za-z])w/", "with ", t)
-    t = re.sub(r"(?<=[A-Za-z.)\]'])/(?=[A-Za-z(\['])", ", ", t)
+    t = re.sub(r"(?<=[A-Za-z.)\]'\"~])/(?=[A-Za-z(\['\"~])", ", ", t)
     t = t.replace("::", ":")
     t = t.replace("%", " percent")
     if expanded:
@@ -597,8 +597,11 @@ def simple_lines(entries, table, report, reserved=0):
     lines = []
     for e in entries:
         meaning = clean_meaning(e.meaning, table in EXPANDED)
-        if not meaning or not e.stems[0]:
-            report.append((table, "left out: no meaning or no form", 1))
+        if not e.stems[0]:
+            report.append((table, "left out: only comparative and superlative stems, no form of their own", 1))
+            continue
+        if not meaning:
+            report.append((table, "left out: no meaning", 1))
             continue
         lines.append((e, latin(e.stems[0]), meaning))
     return lines
@@ -853,7 +856,10 @@ def main(argv):
         return 2
     report = []
     generate(argv[1], argv[2], report)
+    totals = {}
     for table, what, n in report:
+        totals[(table, what)] = totals.get((table, what), 0) + n
+    for (table, what), n in totals.items():
         if n:
             print(f"{table:13} {what}: {n}")
     return 0
