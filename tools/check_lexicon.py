@@ -125,9 +125,11 @@ def pronoun_expectations(line):
 def verb_expectations(line):
     f = latin_fields(line)
     deponent = f[4] == "DEP"
+    # Perfect-only verbs (odi) store perfect forms with present force.
+    shift = {"PRES": "PERF", "IMPF": "PLUP", "FUT": "FUTP"} if f[4] == "PERFDEF" else {}
     out = []
     active = "DEP" if deponent else "ACTIVE"
-    out.append((f[1], ("V", {"tense": "PRES", "voice": active, "mood": "INF"})))
+    out.append((f[1], ("V", {"tense": shift.get("PRES", "PRES"), "voice": active, "mood": "INF"})))
     out.append((f[2], ("V", {"tense": "PERF", "voice": "ACTIVE", "mood": "INF"})))
     out.append((f[3], ("V", {"tense": "PRES", "voice": "PASSIVE", "mood": "INF"})))
     for vi, voice in enumerate(("ACTIVE", "PASSIVE")):
@@ -136,7 +138,7 @@ def verb_expectations(line):
                 for si, (person, num) in enumerate(PERSON_SLOTS):
                     v = active if vi == 0 else voice
                     out.append((f[6 + 72 * vi + 12 * ti + 6 * mi + si + 1],
-                                ("V", {"tense": tense, "voice": v, "mood": mood,
+                                ("V", {"tense": shift.get(tense, tense), "voice": v, "mood": mood,
                                        "person": str(person), "number": num})))
     plural_command = "ferre " in line
     out.append((f[151], ("V", {"tense": "PRES", "voice": active, "mood": "IMP", "person": "2",

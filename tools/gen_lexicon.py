@@ -442,7 +442,10 @@ VERB_OVERRIDES = {
                      ("PRES", "ACTIVE", "IND", 2, "P"): "vultis", "imperative": MISSING},
     ("mal", "mal"): {("PRES", "ACTIVE", "IND", 2, "S"): "mavis", ("PRES", "ACTIVE", "IND", 3, "S"): "mavult",
                      ("PRES", "ACTIVE", "IND", 2, "P"): "mavultis", "imperative": MISSING},
+    (None, None, "memin"): {"imperative": "memento"},
 }
+
+PERFECT_FOR_PRESENT = {"PRES": "PERF", "IMPF": "PLUP", "FUT": "FUTP"}
 
 # The short singular command of dico, duco, facio and their compounds.
 SHORT_IMPERATIVE = re.compile(r"(dic|duc|fac)$")
@@ -459,7 +462,8 @@ def verb_line(e, inflector):
     # from fio; only the perfect passive (factus sum) is their own.
     present_passive = has_passive and not (stems[1] or "").endswith("fac")
     impersonal = kind == "IMPERS"
-    overrides = VERB_OVERRIDES.get((stems[0], stems[1]), {})
+    perfect_only = kind == "PERFDEF"
+    overrides = VERB_OVERRIDES.get((stems[0], stems[1]), VERB_OVERRIDES.get(tuple(stems[:3]), {}))
     participle = latin(stems[3] + "us") if stems[3] and conj not in (5, 6, 7) else MISSING
 
     def finite(tense, voice, mood, person, num):
@@ -489,9 +493,12 @@ def verb_line(e, inflector):
     fields = [MISSING] * VERB_FIELDS
     for vi, voice in enumerate(("ACTIVE", "PASSIVE")):
         for ti, tense in enumerate(TENSES):
+            # Verbs with only perfect forms (odi, memini, novi) use them with
+            # present force: odi "I hate", oderam "I hated", odero "I will hate".
+            source_tense = PERFECT_FOR_PRESENT.get(tense, tense) if perfect_only else tense
             for mi, mood in enumerate(("IND", "SUB")):
                 for si, (person, num) in enumerate(PERSON_SLOTS):
-                    fields[6 + 72 * vi + 12 * ti + 6 * mi + si + 1] = finite(tense, voice, mood, person, num)
+                    fields[6 + 72 * vi + 12 * ti + 6 * mi + si + 1] = finite(source_tense, voice, mood, person, num)
 
     inf = lambda tense, voice: inflector.form(stems, conj, var, tense, voice, "INF", 0, "X")
     if deponent:
@@ -499,7 +506,7 @@ def verb_line(e, inflector):
         fields[2] = COMPOUND if participle != MISSING else MISSING
         fields[3] = MISSING
     else:
-        fields[1] = inf("PRES", "ACTIVE")
+        fields[1] = inf("PERF" if perfect_only else "PRES", "ACTIVE")
         fields[2] = COMPOUND if semideponent and participle != MISSING else (
             MISSING if semideponent else inf("PERF", "ACTIVE"))
         fields[3] = inf("PRES", "PASSIVE") if present_passive else MISSING
@@ -508,6 +515,8 @@ def verb_line(e, inflector):
     # singular is read from it by dropping "te").
     if "imperative" in overrides:
         command = overrides["imperative"]
+    elif perfect_only:
+        command = MISSING
     elif impersonal:
         command = MISSING
     elif deponent:
@@ -522,7 +531,7 @@ def verb_line(e, inflector):
 
     head = fields[7] if fields[7] != MISSING else fields[1]
     fields[0] = head
-    fields[4] = kind if kind in ("DEP", "SEMIDEP", "IMPERS") else "V"
+    fields[4] = kind if kind in ("DEP", "SEMIDEP", "IMPERS", "PERFDEF") else "V"
     fields[5] = e.morph[0]
     fields[6] = e.morph[1]
     return fields

@@ -151,6 +151,8 @@ TEST(DeliveredVerbs, TeacherForms) {
       {"ferre", "bring", 0, 3, 0, 0, "fert"},     {"ire", "go", 0, 1, 0, 0, "eo"},
       {"ire", "go", 0, 3, 0, 0, "it"},            {"hortari", "encourage", 0, 1, 0, 0, "hortor"},
       {"hortari", "encourage", 0, 3, 0, 0, "hortatur"},
+      // Perfect forms with present force: odi "I hate", oderam "I hated".
+      {"odisse", "hate", 0, 1, 0, 0, "odi"},     {"odisse", "hate", 3, 3, 0, 0, "oderat"},
   };
   for (const auto& c : cases) {
     const long i = findVerb(c.infinitive, c.gloss);
