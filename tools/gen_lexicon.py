@@ -3,8 +3,10 @@
 
 Usage: tools/gen_lexicon.py SOURCE_DIR OUT_DIR
 
-SOURCE_DIR holds DICTLINE.GEN.csv (entries and stems), INFLECTS.LAT (endings)
-and UNIQUES.LAT (irregular forms).  OUT_DIR receives conjunctives.dat,
+SOURCE_DIR holds DICTLINE.GEN.csv (entries and stems) and INFLECTS.LAT
+(endings); the few irregular forms of UNIQUES.LAT that the tables need (vis,
+vult, mavult, boum, ...) are written into the override tables below, and the
+pronouns come from a hand-made table.  OUT_DIR receives conjunctives.dat,
 prepositions.dat, adjectives.dat, adverbs.dat, verbs.dat, nouns.dat and
 pronouns.dat: one entry per line, CR LF line ends, Windows-1252 text, the
 Latin fields cut at single spaces, then " ::" and the English meaning.
@@ -176,7 +178,7 @@ def clean_meaning(text, expanded):
       or " C ", "undeclined", "fac ", "duc ", "ferre ", " esse ", and in the
       expanded files the abbreviation codes.
     """
-    t = text.strip().strip('"')
+    t = re.sub(r"\s+", " ", text).strip().strip('"')
     t = re.sub(r"(?<![A-Za-z])w/", "with ", t)
     t = re.sub(r"(?<=[A-Za-z.)\]'\"~])/(?=[A-Za-z(\['\"~])", ", ", t)
     t = t.replace("::", ":")

@@ -28,6 +28,8 @@ class CleanMeaning(unittest.TestCase):
         ("[ferre ~ => to be vexed];", False, "[ferre~ => to be vexed];"),
         ("a::b star*gazer @home $5", True, "a:b stargazer home 5"),
         ("  |  ", True, "|"),
+        ("[multum  esse  => much]", True, "[multum esse=> much]"),
+        ("x  M  y", True, "x M. y"),
     ]
 
     def test_cases(self):
