@@ -3,6 +3,8 @@
 // the behaviour: later repairs mend side effects of earlier rules.
 #include "english/english.h"
 
+#include <optional>
+
 #include "text/textops.h"
 
 namespace lexorra {
@@ -37,7 +39,8 @@ bool isPlainVowel(char c) {
 // Whether field 0 of a table line (its text before the first space) is exactly
 // `stem`. An empty position matches nothing, not even an empty stem.
 bool startsField0(std::string_view line, std::string_view stem) {
-  if (line.empty() || !line.starts_with(stem)) return false;
+  if (line.empty() || (!stem.empty() && line[0] != stem[0]) || !line.starts_with(stem))
+    return false;
   return line.size() == stem.size() || line[stem.size()] == ' ';
 }
 
@@ -67,70 +70,86 @@ EnglishTables loadEnglishTables() {
   return loadEnglishTables(programFolder());
 }
 
+// The steps below are those of the rules in order, except that a step which
+// starts again from the caption (the "y" rule, the table) is looked at before
+// the steps it overrides, so that their discarded work is never done. The
+// result is the same as running every step in turn.
 std::string pastParticiple(const EnglishTables& tables, std::string_view caption) {
   if (caption.empty()) return {};
   const std::string_view s = stemOf(caption);
   const std::size_t n = s.size();
   const char last = n > 0 ? s[n - 1] : '\0';
 
-  // A caption that begins with a space, "/" or "(" has an empty stem: replacing
-  // the empty text changes nothing, so the caption passes through the rules
-  // unchanged and only the repairs below can touch it.
-  std::string result = text::replaceEvery(caption, s, std::string(s) + (last == 'e' ? "d" : "ed"));
+  // Irregular verbs: field 0 is the base, field 2 the participle. Every line
+  // is looked at, so the last matching line decides; a matching line without
+  // a field 2 changes nothing.
+  std::optional<std::string_view> irregular;
+  for (const std::string& line : tables.irregularVerbs) {
+    if (!startsField0(line, s)) continue;
+    if (auto participle = text::fieldAt(line, 2)) irregular = participle;
+  }
+  if (irregular) return text::replaceEvery(caption, s, *irregular);
 
-  // Doubling of the last letter after a single vowel: stop -> stopped. The
-  // test looks at the two letters before the last one. Where the stem is too
-  // short to have them, nothing before its start is read: a one-letter stem
-  // never doubles, and a two-letter stem that begins with a vowel doubles as
-  // if a consonant stood before it (up -> upped; ax -> axxed -> axed).
+  // cry -> cried, made from the caption without the repairs below. The lone
+  // stem "y" has no letter before it and is left to the rules below ("yed").
+  if (n >= 2 && last == 'y' && !isPlainVowel(s[n - 2]))
+    return text::replaceEvery(caption, s, std::string(s.substr(0, n - 1)) + "ied");
+
+  // "d" after a final "e", otherwise "ed", with the last letter doubled after
+  // a single vowel: stop -> stopped. The doubling test looks at the two letters
+  // before the last one. Where the stem is too short to have them, nothing
+  // before its start is read: a one-letter stem never doubles, and a
+  // two-letter stem that begins with a vowel doubles as if a consonant stood
+  // before it (up -> upped; ax -> axxed -> axed).
+  std::string form(s);
   if (n >= 2 && last != 'e' && isDoublingVowel(s[n - 2]) && (n == 2 || !isDoublingVowel(s[n - 3])))
-    result = text::replaceEvery(caption, s, std::string(s) + last + "ed");
+    form += last;
+  form += last == 'e' ? "d" : "ed";
+  // A caption that begins with a space, "/" or "(" has an empty stem: replacing
+  // the empty text changes nothing, so only the repairs can touch it.
+  std::string result = text::replaceEvery(caption, s, form);
 
   // Repairs of what the doubling breaks, in this order.
   static constexpr text::Replacement kRepairs[] = {
       {"yy", "y"}, {"hh", "h"}, {"xx", "x"}, {"enned", "ened"}};
   text::applyReplacements(result, kRepairs);
   if (!text::endsWith(s, "err")) text::replaceEveryInPlace(result, "erred", "ered");
-
-  // cry -> cried, starting again from the caption (no repairs). The lone stem
-  // "y" has no letter before it and keeps the result above ("yed").
-  if (n >= 2 && last == 'y' && !isPlainVowel(s[n - 2]))
-    result = text::replaceEvery(caption, s, std::string(s.substr(0, n - 1)) + "ied");
-
-  // Irregular verbs: field 0 is the base, field 2 the participle. Every line
-  // is looked at, so the last matching line decides; a matching line without
-  // a field 2 changes nothing.
-  for (const std::string& line : tables.irregularVerbs) {
-    if (!startsField0(line, s)) continue;
-    if (auto participle = text::fieldAt(line, 2))
-      result = text::replaceEvery(caption, s, *participle);
-  }
   return result;
 }
 
 std::string nounPlural(const EnglishTables& tables, std::string_view caption) {
   if (caption.empty()) return {};
-  const std::string_view s = stemOf(caption);
-  const std::string c(caption);
-
-  // The suffix rules look at the end of the whole caption and append to it.
-  std::string result = c + "s";
-  if (text::endsWith(c, "s") || text::endsWith(c, "z") || text::endsWith(c, "x") ||
-      text::endsWith(c, "ch") || text::endsWith(c, "sh"))
-    result = c + "es";
-  if (text::endsWith(c, "y")) result = c.substr(0, c.size() - 1) + "ies";
-  if (text::endsWith(c, "ey")) result = c + "s";
+  const std::string_view trimmed = text::trimSpaces(caption);
+  // A caption that begins with "one " becomes "ones ..."; one with a ")"
+  // stays as it is. Both override every rule below.
+  if (text::beginsWith(caption, "one ")) return text::replaceEvery(trimmed, "one ", "ones ");
+  if (text::contains(trimmed, ")")) return std::string(trimmed);
 
   // Irregular nouns, looked up by the stem: field 0 the singular, field 1 the
-  // plural; the last matching line decides.
+  // plural; the last matching line decides and overrides the suffix rules.
+  const std::string_view s = stemOf(caption);
+  std::optional<std::string_view> irregular;
   for (const std::string& line : tables.irregularNouns) {
     if (!startsField0(line, s)) continue;
-    if (auto plural = text::fieldAt(line, 1)) result = text::replaceEvery(caption, s, *plural);
+    if (auto plural = text::fieldAt(line, 1)) irregular = plural;
   }
+  if (irregular) return text::replaceEvery(caption, s, *irregular);
 
-  const std::string_view trimmed = text::trimSpaces(caption);
-  if (text::contains(trimmed, ")")) result = trimmed;
-  if (text::beginsWith(caption, "one ")) result = text::replaceEvery(trimmed, "one ", "ones ");
+  // The suffix rules look at the end of the whole caption and append to it;
+  // "ey" is the only exception to the "y" rule (key -> keys, boy -> boies).
+  std::string result(caption);
+  if (text::endsWith(caption, "ey")) {
+    result += "s";
+  } else if (text::endsWith(caption, "y")) {
+    result.back() = 'i';
+    result += "es";
+  } else if (text::endsWith(caption, "s") || text::endsWith(caption, "z") ||
+             text::endsWith(caption, "x") || text::endsWith(caption, "ch") ||
+             text::endsWith(caption, "sh")) {
+    result += "es";
+  } else {
+    result += "s";
+  }
   return result;
 }
 
