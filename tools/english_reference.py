@@ -1,6 +1,6 @@
 """Reference English forms for measuring the irregular tables.
 
-IRREGULAR_VERBS: "base past participle"; where English has more than one
+IRREGULAR_VERBS and RARE_IRREGULAR_VERBS: "base past participle"; where English has more than one
 participle they are separated by "|" and the first is the one a table line
 should give. IRREGULAR_NOUNS: "singular plural", alternatives likewise.
 Every other verb or noun is judged by the regular English rules and the
@@ -188,7 +188,6 @@ shake shook shaken
 shear sheared shorn|sheared
 shed shed shed
 shine shone shone
-shit shat shat
 shoe shod shod|shoed
 shoot shot shot
 show showed shown|showed
@@ -269,6 +268,11 @@ withhold withheld withheld
 withstand withstood withstood
 wring wrung wrung
 write wrote written
+"""
+
+# Rarer irregular verbs, prefixed ones mostly: they take the table lines that
+# the lexicon's headwords and the common regular verbs leave over.
+RARE_IRREGULAR_VERBS = """
 bethink bethought bethought
 beweep bewept bewept
 outfight outfought outfought
@@ -395,8 +399,6 @@ overthink overthought overthought
 uphold upheld upheld
 upset upset upset
 beat beat beaten|beat
-bedight bedight bedight
-behight behight behight
 belay belaid belaid|belayed
 bethink bethought bethought
 bide bode bided|bode
@@ -405,7 +407,6 @@ blend blended blended|blent
 build built built
 clothe clad clad|clothed
 crossbreed crossbred crossbred
-dight dight dight
 dwell dwelt dwelt
 fit fitted fitted|fit
 forbid forbade forbidden

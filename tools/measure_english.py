@@ -37,7 +37,7 @@ PREPOSITIONS = {"of", "in", "on", "for", "with", "from", "to", "at", "by", "unde
                 "which", "that", "as"}
 VOWELS = "aeiou"
 
-IRREGULAR_VERBS = ref.parse(ref.IRREGULAR_VERBS)
+IRREGULAR_VERBS = {**ref.parse(ref.RARE_IRREGULAR_VERBS), **ref.parse(ref.IRREGULAR_VERBS)}
 IRREGULAR_NOUNS = ref.parse(ref.IRREGULAR_NOUNS)
 
 
@@ -210,7 +210,8 @@ def propose(words, rows, verb_lines, noun_lines):
 def write_tables(words, rows, tables):
     gain, lines = gains(words, rows)
     order = {"verb": [(s, None) for s in ref.parse(ref.IRREGULAR_VERBS)] +
-                     [(s, None) for s in ref.FILLER_VERBS.split()],
+                     [(s, None) for s in ref.FILLER_VERBS.split()] +
+                     [(s, None) for s in ref.parse(ref.RARE_IRREGULAR_VERBS)],
              "noun": [(s, None) for s in ref.parse(ref.IRREGULAR_NOUNS)]}
     # The rules' own result for every candidate word alone: a line that
     # repeats it would be wasted.

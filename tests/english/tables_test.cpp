@@ -60,55 +60,49 @@ TEST_F(TableFolder, FilesFillingTheTablesExactlyLoadCompletely) {
   EXPECT_EQ(nounPlural(t, "w104"), "p104");
 }
 
-TEST_F(TableFolder, OneLinePastTheCapacityIsRefused) {
+// Each row: the verb and noun files (nullptr: no such file) and the error.
+TEST_F(TableFolder, UnusableFilesAreReportedByNameAndReason) {
+  const std::string verbs = numberedLines(456), nouns = numberedLines(104);
+  const std::string tooManyVerbs = numberedLines(457), tooManyNouns = numberedLines(105);
   struct Row {
+    const std::string* verbFile;
+    const std::string* nounFile;
     const char* file;
-    std::size_t lines;
-    void (*load)(EnglishTables&, const fs::path&);
+    std::size_t line;
+    const char* reasonPart;
   };
-  const Row rows[] = {{"engIrregVerbs.txt", 457, loadIrregularVerbs},
-                      {"engIrregNouns.txt", 105, loadIrregularNouns}};
+  const std::string empty;
+  const Row rows[] = {
+      {nullptr, &nouns, "engIrregVerbs.txt", 0, "cannot be found"},
+      {&verbs, nullptr, "engIrregNouns.txt", 0, "cannot be found"},
+      {&empty, &nouns, "engIrregVerbs.txt", 0, "empty"},
+      {&verbs, &empty, "engIrregNouns.txt", 0, "empty"},
+      {&tooManyVerbs, &nouns, "engIrregVerbs.txt", 457, "457 lines; at most 456 fit"},
+      {&verbs, &tooManyNouns, "engIrregNouns.txt", 105, "105 lines; at most 104 fit"},
+  };
   for (const Row& row : rows) {
-    write(row.file, numberedLines(row.lines));
-    EnglishTables t;
+    fs::remove(folder_ / "engIrregVerbs.txt");
+    fs::remove(folder_ / "engIrregNouns.txt");
+    if (row.verbFile) write("engIrregVerbs.txt", *row.verbFile);
+    if (row.nounFile) write("engIrregNouns.txt", *row.nounFile);
     try {
-      row.load(t, folder_);
-      ADD_FAILURE() << row.file << " with " << row.lines << " lines was accepted";
+      loadEnglishTables(folder_);
+      ADD_FAILURE() << "accepted; expected: " << row.file << " " << row.reasonPart;
     } catch (const DataFileError& e) {
-      EXPECT_EQ(e.file(), row.file);
-      EXPECT_EQ(e.line(), row.lines);
-      EXPECT_TRUE(text::contains(e.reason(), std::to_string(row.lines) + " lines")) << e.what();
+      EXPECT_EQ(e.file(), row.file) << e.what();
+      EXPECT_EQ(e.line(), row.line) << e.what();
       EXPECT_TRUE(text::contains(e.what(), row.file)) << e.what();
+      EXPECT_TRUE(text::contains(e.reason(), row.reasonPart)) << e.what();
     }
-    // Nothing of the refused file is kept.
-    EXPECT_EQ(t.irregularVerbs, std::vector<std::string>(456));
-    EXPECT_EQ(t.irregularNouns, std::vector<std::string>(104));
   }
 }
 
-TEST_F(TableFolder, MissingAndEmptyFilesAreReportedByName) {
-  try {
-    loadEnglishTables(folder_);
-    ADD_FAILURE() << "a folder without tables was accepted";
-  } catch (const DataFileError& e) {
-    EXPECT_EQ(e.file(), "engIrregVerbs.txt");
-    EXPECT_TRUE(text::contains(e.reason(), "cannot be found")) << e.what();
-  }
-  write("engIrregVerbs.txt", "go went gone\r\n");
-  try {
-    loadEnglishTables(folder_);
-    ADD_FAILURE() << "a missing noun table was accepted";
-  } catch (const DataFileError& e) {
-    EXPECT_EQ(e.file(), "engIrregNouns.txt");
-  }
-  write("engIrregNouns.txt", "");
-  try {
-    loadEnglishTables(folder_);
-    ADD_FAILURE() << "an empty noun table was accepted";
-  } catch (const DataFileError& e) {
-    EXPECT_EQ(e.file(), "engIrregNouns.txt");
-    EXPECT_TRUE(text::contains(e.reason(), "empty")) << e.what();
-  }
+TEST(TableLoading, ARefusedFileLeavesTheTableAsItWas) {
+  EnglishTables t;
+  std::istringstream good("go went gone\r\n"), bad(std::string(105, '\n'));
+  loadIrregularNouns(t, good);
+  EXPECT_THROW(loadIrregularNouns(t, bad), DataFileError);
+  EXPECT_EQ(t.irregularNouns[0], "go went gone");
 }
 
 TEST(TableLoading, LinesAreStoredAsReadWithoutTheirEnds) {
