@@ -20,6 +20,7 @@ std::array<PrintLine, 4> printLines(const MottoState& state) {
 
 bool printMotto(QPrinter& printer, const MottoState& state) {
   try {
+    printer.setCopyCount(1);
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     const QRectF page = painter.viewport();

@@ -300,3 +300,37 @@ TEST_F(MainWindow, ATagOutsideTheLexiconIsReportedOnce) {
 
 }  // namespace
 }  // namespace lexorra::testing
+
+namespace lexorra::testing {
+namespace {
+
+TEST_F(MainWindow, ResetAllClearsTheWholeForm) {
+  tick("actorTickBox");
+  clickPronoun("actorPronounText", "these_option");
+  tick("actionTickBoc");
+  clickSlot("verbTenseText");
+  click(form().checkBox("femaleBox"));
+  tick("mannerTickBox");
+  click(form().button("Command3"));
+  for (const char* box : {"actorTickBox", "actionTickBoc", "actedTickBox", "mannerTickBox"})
+    EXPECT_FALSE(form().tickBox(box)->isChecked()) << box;
+  for (const SlotInfo& info : kSlots)
+    EXPECT_FALSE(label(info.name.data())->isVisible()) << info.name;
+  EXPECT_EQ(label("actorPronounText")->text(), q("()"));
+  EXPECT_EQ(label("verbTenseText")->text(), q("do/does/dost/doth"));
+  EXPECT_FALSE(form().checkBox("femaleBox")->isChecked());
+  EXPECT_TRUE(form().checkBox("Check1")->isChecked());
+  EXPECT_TRUE(form().questionButton("notQuestionOption")->isChecked());
+}
+
+// Closing the main window ends the program, even while a picker is open.
+TEST_F(MainWindow, ClosingTheMainWindowEndsTheProgram) {
+  tick("actorTickBox");
+  clickSlot("actorNounText");
+  ASSERT_TRUE(program->nounPicker->isVisible());
+  form().close();
+  EXPECT_EQ(exitRequested, 1);
+}
+
+}  // namespace
+}  // namespace lexorra::testing
