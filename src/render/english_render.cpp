@@ -41,15 +41,18 @@ constexpr std::array<AfterNounPrefix, 13> kAfterNounPrefixes = {{
 }};
 
 // Stage 1: pronouns after "of", articles before possessives, caption markup.
+// The pronoun after "of" is matched as a whole word (a pronoun word is always
+// followed by the space before its linked noun), so that nouns beginning with
+// the same letters stay whole: "of heaven", "of iron", "of sheep", "of it".
 constexpr std::array<Replacement, 20> kEarlyRepairs = {{
     {"you was", "you were"},
-    {"of i", "of me"},
-    {"of I", "of me"},
-    {"of he", "of him"},
-    {"of she", "of her"},
-    {"of they", "of them"},
-    {"of we", "of ours"},
-    {"of us", "of ours"},
+    {" of i ", " of me "},
+    {" of I ", " of me "},
+    {" of he ", " of him "},
+    {" of she ", " of her "},
+    {" of they ", " of them "},
+    {" of we ", " of ours "},
+    {" of us ", " of ours "},
     {"the my", "my"},
     {"the your", "your"},
     {"the his", "his"},
@@ -72,8 +75,9 @@ constexpr std::array<Replacement, 4> kComparisonWords = {{
     {"most bad", "worst"},
 }};
 
-// Stage 17. Rows 17 to 19 undo early row 2 on "of it"; row 8 undoes early
-// row 4 on "of her". Row 14 (index 13) applies only to a negated act.
+// Stage 17. Row 14 (index 13) applies only to a negated act. Rows 8 and 17
+// to 19 repair "of her" and "of it" where "of he" and "of i" were once
+// replaced inside words; they are kept as a safety net.
 constexpr std::array<Replacement, 20> kLateRepairs = {{
     {" the my ", " my "},
     {" the your ", " your "},
@@ -99,13 +103,14 @@ constexpr std::array<Replacement, 20> kLateRepairs = {{
 constexpr std::size_t kNegatedOnlyLateRepair = 13;
 
 // Stage 9: "be" after the present auxiliary, and the auxiliary dropped after
-// "I" and "we".
+// "I" and "we". The text is padded with a leading space so that "i" and "we"
+// match as whole words ("the taxi does" keeps its noun).
 constexpr std::array<Replacement, 5> kBeAndDroppedDo = {{
     {"does be", "is"},
-    {"i do be ", "I am "},
+    {" i do be ", " I am "},
     {"do be ", "are "},
-    {"i do", "i"},
-    {"we do", "we"},
+    {" i do", " i"},
+    {" we do", " we"},
 }};
 
 // Stage 11: a first thing acting on itself.
@@ -144,8 +149,12 @@ constexpr std::array<Replacement, 13> kNegatedAuxiliaries = {{
     {" can ", " can not "},
 }};
 
-// After the last stage: the closing mark belongs to the last word.
-constexpr std::array<Replacement, 3> kClosingMarks = {{
+// After the last stage: no doubled spaces (stage 16 collapses only one pass,
+// and a negated verb adds two), and the closing mark belongs to the last
+// word ("he goes ." from stage 13, "i love not ." from stage 15). Each row
+// is repeated until it no longer matches.
+constexpr std::array<Replacement, 4> kFinalSpacing = {{
+    {"  ", " "},
     {" .", "."},
     {" !", "!"},
     {" ?", "?"},
@@ -217,9 +226,11 @@ std::string commandStage(std::string text, const MottoState& state, const Englis
   text = std::string(text::trimSpaces(text::replaceEvery(" " + text, " should ", " ")));
   text = std::string(text::trimSpaces(text::replaceEvery(" " + text, ".", "!")));
   if (w.verbPerson == 3) text = "let " + text;
+  // The speaker is the first word; words that merely contain "i " or "we"
+  // ("taxi", "power") stay whole.
   if (w.verbPerson == 1) {
-    text::replaceEveryInPlace(text, "i ", "let me ");
-    text::replaceEveryInPlace(text, "we", "let's");
+    if (text::beginsWith(text, "i ")) text.replace(0, 2, "let me ");
+    if (text::beginsWith(text, "we")) text.replace(0, 2, "let's");
   }
   text::applyReplacements(text, kLetObjects);
   // "you love me!" -> "love me!"
@@ -385,7 +396,9 @@ std::string englishStage(int stage, std::string text, const MottoState& s, Engli
       }
       break;
     case 9:
+      text = " " + text;
       text::applyReplacements(text, kBeAndDroppedDo);
+      text.erase(0, 1);
       break;
     case 10:  // "a" before a vowel; the added space lets a leading "a" match
       for (char vowel : {'e', 'a', 'i', 'o', 'u'}) {
@@ -445,9 +458,8 @@ std::string englishStage(int stage, std::string text, const MottoState& s, Engli
 std::string runEnglishPipeline(std::string text, const MottoState& state, EnglishWorking& working) {
   for (int stage = 1; stage <= kEnglishStageCount; ++stage)
     text = englishStage(stage, std::move(text), state, working);
-  // Spaces can pile up in front of the mark ("he goes  ."); take them all.
-  for (const Replacement& mark : kClosingMarks)
-    while (text::contains(text, mark.from)) text::replaceEveryInPlace(text, mark.from, mark.to);
+  for (const Replacement& row : kFinalSpacing)
+    while (text::contains(text, row.from)) text::replaceEveryInPlace(text, row.from, row.to);
   return text;
 }
 

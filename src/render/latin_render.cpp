@@ -6,6 +6,7 @@
 #include "render/latin_render.h"
 
 #include <array>
+#include <span>
 
 namespace lexorra {
 
@@ -44,10 +45,12 @@ constexpr std::array<Replacement, 2> kExAbShortForms = {{{" ex ", " e "}, {" ab 
 constexpr std::array<Replacement, 2> kShortMottoDrops = {{{" cum ", " "}, {" ad ", " "}}};
 
 // A command to one person drops "tu", except where it stands twice in a row.
+// Applied to the sentence with a space in front, so that only the word "tu"
+// goes and words ending in "tu" ("sine metu") stay whole.
 constexpr std::array<Replacement, 3> kCommandDropsTu = {{
-    {"tu tu ", "xxx "},
-    {"tu ", ""},
-    {"xxx", "tu tu "},
+    {" tu tu ", " xxx "},
+    {" tu ", " "},
+    {" xxx ", " tu tu "},
 }};
 
 bool shown(const WordSlot& slot) {
@@ -229,12 +232,25 @@ std::string tidyLatinSentence(std::string s, const std::string& verbPhrase, cons
       text::replaceEveryInPlace(s, " non ", " ");
       const ActorAgreement agreement{state.actorNounText.Tag, actorPronoun};
       std::string infinitive = lexicon.verbForm(v.verbIndex, 0, 0, v.verbNumber, 0, 0, agreement);
-      text::replaceEveryInPlace(s, verbPhrase, infinitive + " ");
+      // The imperative is replaced where it stands as a word: a short one
+      // ("ama", "i") also occurs inside other words ("flammam", "in").
+      if (!verbPhrase.empty()) {
+        std::string padded = " " + s + " ";
+        text::replaceEveryInPlace(padded, " " + verbPhrase + " ", " " + infinitive + "  ");
+        s = padded.substr(1, padded.size() - 2);
+      }
       s = std::string(forbid) + s + " ";
     }
   }
-  if (text::contains(tense, "should") && text::contains(actorPronoun, "single"))
+  if (text::contains(tense, "should") && text::contains(actorPronoun, "single")) {
+    s = " " + s;
     text::applyReplacements(s, kCommandDropsTu);
+    s.erase(0, 1);
+  }
+  // "noli" comes in only with the forbidding above, after the sentence
+  // repairs, and "tu" stood between it and an adverb until now: repeat the
+  // repair so that "noli numquam" (a double negative) reads "noli umquam".
+  text::applyReplacements(s, std::span(kSentenceRepairs).last(1));
 
   if (state.whyOption) s = "cur " + s;
   if (state.whenIsItOption) s = "quando " + s;
