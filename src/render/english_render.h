@@ -51,8 +51,8 @@ std::string englishStage(int stage, std::string text, const MottoState& state,
 
 constexpr int kEnglishStageCount = 20;
 
-// Stages 1 to 20 in order, then the closing mark moved onto the last word:
-// the finished English meaning.
+// Stages 1 to 20 in order, then doubled spaces and the space in front of
+// the closing mark removed: the finished English meaning.
 std::string runEnglishPipeline(std::string text, const MottoState& state, EnglishWorking& working);
 
 // The whole English half: what `finalEnglish` receives.
