@@ -83,8 +83,9 @@ TEST(ParticipaliseForm, WritesOnlyVerbAndNounCaptions) {
   EXPECT_EQ(b.s.verbText.Caption, "loved");
   // Every other field is as it was.
   for (const SlotInfo& info : kSlots) {
-    if (info.kind != SlotKind::noun && info.kind != SlotKind::verb)
+    if (info.kind != SlotKind::noun && info.kind != SlotKind::verb) {
       EXPECT_EQ((b.s.*info.slot).Caption, (before.*info.slot).Caption) << info.name;
+    }
     EXPECT_EQ((b.s.*info.slot).Tag, (before.*info.slot).Tag) << info.name;
     EXPECT_EQ((b.s.*info.slot).Visible, (before.*info.slot).Visible) << info.name;
   }

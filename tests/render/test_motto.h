@@ -15,6 +15,7 @@
 #include "english/english.h"
 #include "lexicon/lexicon.h"
 #include "render/render.h"
+#include "text/textops.h"
 
 namespace lexorra::testing {
 
@@ -70,91 +71,63 @@ constexpr int kPossum = 6852;
 constexpr int kVolo = 6853;
 constexpr int kIuro = 4532;
 
-inline std::string joinFields(const std::vector<std::string>& fields) {
-  std::string line;
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (i) line += ' ';
-    line += fields[i];
-  }
-  return line;
-}
-
-// A noun line: five head fields (the gender letter among them), six
-// singular and six plural forms in the order NOM GEN ABL DAT ACC sixth.
-inline std::string nounLine(std::string_view gender, const std::array<std::string, 6>& singular,
-                            const std::array<std::string, 6>& plural, std::string_view meaning) {
-  std::vector<std::string> f = {singular[0], singular[1], std::string(gender), "3", "x"};
-  f.insert(f.end(), singular.begin(), singular.end());
-  f.insert(f.end(), plural.begin(), plural.end());
-  return joinFields(f) + " ::" + std::string(meaning);
-}
-
-// 1st/2nd declension endings of one gender, in the pronoun/adjective block
-// order NOM sixth GEN ACC DAT ABL, singular then plural.
-inline std::array<std::string, 12> endings(int gender) {
-  switch (gender) {
-    case 0:
-      return {"us", "e", "i", "um", "o", "o", "i", "i", "orum", "os", "is", "is"};
-    case 1:
-      return {"a", "a", "ae", "am", "ae", "a", "ae", "ae", "arum", "as", "is", "is"};
-    default:
-      return {"um", "um", "i", "um", "o", "o", "a", "a", "orum", "a", "is", "is"};
-  }
+// A noun line: head fields (the gender letter among them), then the six
+// singular and six plural forms, each list in the order NOM GEN ABL DAT ACC
+// sixth case.
+inline std::string nounLine(std::string_view gender, std::string_view singular,
+                            std::string_view plural, std::string_view meaning) {
+  return "head gen " + std::string(gender) + " 3 x " + std::string(singular) + " " +
+         std::string(plural) + " ::" + std::string(meaning);
 }
 
 // An adjective line of 108 forms: the positive on the 1st/2nd declension,
-// the comparative in "-ior", the superlative in "-issimus".
+// the comparative in "-ior", the superlative in "-issimus". Each block of
+// six runs NOM sixth GEN ACC DAT ABL.
 inline std::string adjectiveLine(std::string_view stem, std::string_view meaning) {
-  const std::array<std::string, 12> comparativeMF = {"ior",   "ior",   "ioris",   "iorem",
-                                                     "iori",  "iore",  "iores",   "iores",
-                                                     "iorum", "iores", "ioribus", "ioribus"};
-  const std::array<std::string, 12> comparativeN = {"ius",   "ius",  "ioris",   "ius",
-                                                    "iori",  "iore", "iora",    "iora",
-                                                    "iorum", "iora", "ioribus", "ioribus"};
-  std::vector<std::string> f;
+  const std::array<std::string_view, 3> positive = {"us e i um o o i i orum os is is",
+                                                    "a a ae am ae a ae ae arum as is is",
+                                                    "um um i um o o a a orum a is is"};
+  const std::array<std::string_view, 3> comparative = {
+      "ior ior ioris iorem iori iore iores iores iorum iores ioribus ioribus",
+      "ior ior ioris iorem iori iore iores iores iorum iores ioribus ioribus",
+      "ius ius ioris ius iori iore iora iora iorum iora ioribus ioribus"};
+  std::string line;
+  auto add = [&](std::string_view prefix, std::string_view endings) {
+    for (std::string_view e : text::splitFields(endings)) {
+      if (!line.empty()) line += ' ';
+      line += std::string(prefix) + std::string(e);
+    }
+  };
   const std::string st(stem);
-  for (int gender = 0; gender < 3; ++gender)
-    for (const std::string& e : endings(gender)) f.push_back(st + e);
-  for (int gender = 0; gender < 3; ++gender)
-    for (const std::string& e : gender == 2 ? comparativeN : comparativeMF) f.push_back(st + e);
-  for (int gender = 0; gender < 3; ++gender)
-    for (const std::string& e : endings(gender)) f.push_back(st + "issim" + e);
-  return joinFields(f) + " ::" + std::string(meaning);
+  for (std::string_view e : positive) add(st, e);
+  for (std::string_view e : comparative) add(st, e);
+  for (std::string_view e : positive) add(st + "issim", e);
+  return line + " ::" + std::string(meaning);
 }
 
-// "omnis": a third-declension adjective, positive only (other degrees
-// marked "-").
+// "omnis": a third-declension adjective; its other degrees are not recorded.
 inline std::string omnisLine() {
-  const std::array<std::string, 12> mf = {"omnis",  "omnis", "omnis",   "omnem",
-                                          "omni",   "omni",  "omnes",   "omnes",
-                                          "omnium", "omnes", "omnibus", "omnibus"};
-  const std::array<std::string, 12> n = {"omne",  "omne",  "omnis",  "omne",  "omni",    "omni",
-                                         "omnia", "omnia", "omnium", "omnia", "omnibus", "omnibus"};
-  std::vector<std::string> f;
-  f.insert(f.end(), mf.begin(), mf.end());
-  f.insert(f.end(), mf.begin(), mf.end());
-  f.insert(f.end(), n.begin(), n.end());
-  for (int i = 0; i < 72; ++i) f.push_back("-");
-  return joinFields(f) + " ::all, every";
+  const std::string mf =
+      "omnis omnis omnis omnem omni omni omnes omnes omnium omnes omnibus omnibus";
+  std::string line = mf + " " + mf + " omne omne omnis omne omni omni omnia omnia omnium omnia " +
+                     "omnibus omnibus";
+  for (int i = 0; i < 72; ++i) line += " -";
+  return line + " ::all, every";
 }
 
 // A pronoun line from the twelve forms of each gender (NOM sixth GEN ACC DAT
 // ABL, singular then plural).
-inline std::string pronounLine(const std::array<std::string, 12>& m,
-                               const std::array<std::string, 12>& fem,
-                               const std::array<std::string, 12>& n, std::string_view meaning) {
-  std::vector<std::string> f;
-  for (const auto* g : {&m, &fem, &n}) f.insert(f.end(), g->begin(), g->end());
-  return joinFields(f) + " ::" + std::string(meaning);
+inline std::string pronounLine(std::string_view m, std::string_view f, std::string_view n,
+                               std::string_view meaning) {
+  return std::string(m) + " " + std::string(f) + " " + std::string(n) +
+         " ::" + std::string(meaning);
 }
-inline std::string pronounLine(const std::array<std::string, 12>& all, std::string_view meaning) {
+inline std::string pronounLine(std::string_view all, std::string_view meaning) {
   return pronounLine(all, all, all, meaning);
 }
 
-// Six finite forms in the order 1sg 1pl 3sg 3pl 2pl 2sg.
-using SixForms = std::array<std::string, 6>;
-// (voice, tense, mood) -> forms.
-using Paradigm = std::map<std::tuple<int, int, int>, SixForms>;
+// (voice, tense, mood) -> the six finite forms 1sg 1pl 3sg 3pl 2pl 2sg.
+using Paradigm = std::map<std::tuple<int, int, int>, std::string_view>;
 
 // A verb line of 157 fields. Forms the paradigm does not give read
 // "v<voice><tense><mood><slot>", so a test can still see which was chosen.
@@ -169,17 +142,22 @@ inline std::string verbLine(std::string_view head, std::string_view infinitive,
   f[3] = std::string(infinitive) + "ri";
   for (int voice = 0; voice < 2; ++voice)
     for (int tense = 0; tense < 6; ++tense)
-      for (int mood = 0; mood < 2; ++mood)
+      for (int mood = 0; mood < 2; ++mood) {
+        auto it = forms.find({voice, tense, mood});
         for (int slot = 1; slot <= 6; ++slot) {
           std::size_t pos = static_cast<std::size_t>(6 + 72 * voice + 12 * tense + 6 * mood + slot);
-          auto it = forms.find({voice, tense, mood});
-          f[pos] = it != forms.end() ? it->second[static_cast<std::size_t>(slot - 1)]
-                                     : "v" + std::to_string(voice) + std::to_string(tense) +
-                                           std::to_string(mood) + std::to_string(slot);
+          f[pos] =
+              it != forms.end()
+                  ? std::string(text::splitFields(it->second)[static_cast<std::size_t>(slot - 1)])
+                  : "v" + std::to_string(voice) + std::to_string(tense) + std::to_string(mood) +
+                        std::to_string(slot);
         }
+      }
   f[151] = commandStem;
   f[156] = participle;
-  return joinFields(f) + " ::" + std::string(meaning);
+  std::string line;
+  for (const std::string& field : f) line += field + " ";
+  return line + "::" + std::string(meaning);
 }
 
 inline std::string tableText(const std::map<int, std::string>& lines) {
@@ -198,192 +176,101 @@ inline void load(Lexicon& lexicon, Table table, const std::map<int, std::string>
   lexicon.loadTable(table, in);
 }
 
+// clang-format off
 // The hand-made lexicon: a few words of each kind, at the entries the
 // renderer relies on.
 inline Lexicon smallLexicon() {
   Lexicon lex;
-  using A = std::array<std::string, 6>;
-  load(
-      lex, Table::noun,
-      {
-          {kAmor, nounLine("M", A{"amor", "amoris", "amore", "amori", "amorem", "amor"},
-                           A{"amores", "amorum", "amoribus", "amoribus", "amores", "amores"},
-                           "love, affection; charity")},
-          {kCanis, nounLine("M", A{"canis", "canis", "cane", "cani", "canem", "canis"},
-                            A{"canes", "canum", "canibus", "canibus", "canes", "canes"}, "dog")},
-          {kAquila, nounLine("F", A{"aquila", "aquilae", "aquila", "aquilae", "aquilam", "aquila"},
-                             A{"aquilae", "aquilarum", "aquilis", "aquilis", "aquilas", "aquilae"},
-                             "eagle")},
-          {kRadix, nounLine("F", A{"radix", "radicis", "radice", "radici", "radicem", "radix"},
-                            A{"radices", "radicum", "radicibus", "radicibus", "radices", "radices"},
-                            "root")},
-          {kPecunia,
-           nounLine("F", A{"pecunia", "pecuniae", "pecunia", "pecuniae", "pecuniam", "pecunia"},
-                    A{"pecuniae", "pecuniarum", "pecuniis", "pecuniis", "pecunias", "pecuniae"},
-                    "money")},
-          {kFilius, nounLine("M", A{"filius", "filii", "filio", "filio", "filium", "fili"},
-                             A{"filii", "filiorum", "filiis", "filiis", "filios", "filii"}, "son")},
-          {kGladius,
-           nounLine("M", A{"gladius", "gladii", "gladio", "gladio", "gladium", "gladie"},
-                    A{"gladii", "gladiorum", "gladiis", "gladiis", "gladios", "gladii"}, "sword")},
-          {kCor,
-           nounLine("N", A{"cor", "cordis", "corde", "cordi", "cor", "cor"},
-                    A{"corda", "cordium", "cordibus", "cordibus", "corda", "corda"}, "heart")},
-          {kMundus,
-           nounLine("M", A{"mundus", "mundi", "mundo", "mundo", "mundum", "munde"},
-                    A{"mundi", "mundorum", "mundis", "mundis", "mundos", "mundi"}, "whole world")},
-          {kFerrum, nounLine("N", A{"ferrum", "ferri", "ferro", "ferro", "ferrum", "ferrum"},
-                             A{"ferra", "ferrorum", "ferris", "ferris", "ferra", "ferra"}, "iron")},
-          {kLacuna, nounLine("F", A{"lacuna", "-", "lacuna", "lacunae", "lacunam", "lacuna"},
-                             A{"lacunae", "-", "lacunis", "lacunis", "lacunas", "lacunae"}, "gap")},
-          {kBox, nounLine("N", A{"buxum", "buxi", "buxo", "buxo", "buxum", "buxum"},
-                          A{"buxa", "buxorum", "buxis", "buxis", "buxa", "buxa"}, "box")},
-          {kMan, nounLine("M", A{"vir", "viri", "viro", "viro", "virum", "vir"},
-                          A{"viri", "virorum", "viris", "viris", "viros", "viri"}, "man")},
-          {kHostis,
-           nounLine("C", A{"hostis", "hostis", "hoste", "hosti", "hostem", "hostis"},
-                    A{"hostes", "hostium", "hostibus", "hostibus", "hostes", "hostes"}, "enemy")},
-          {kMetus,
-           nounLine("M", A{"metus", "metus", "metu", "metui", "metum", "metus"},
-                    A{"metus", "metuum", "metibus", "metibus", "metus", "metus"}, "fear, dread")},
-      });
-  load(lex, Table::adjective,
-       {
-           {kMeus, adjectiveLine("me", "my, mine")},
-           {kTuus, adjectiveLine("tu", "your, yours (sing.)")},
-           {kVester, adjectiveLine("vestr", "your, yours (pl.)")},
-           {kFiller, adjectiveLine("fill", "filler")},
-           {kNoster, adjectiveLine("nostr", "our, ours")},
-           {kBonus, adjectiveLine("bon", "good, honest")},
-           {kOmnis, omnisLine()},
-           {kMolestus, adjectiveLine("molest", "offensive, annoying")},
-           {kFebricosus, adjectiveLine("febricos", "suffering from fever")},
-           {kAureus, adjectiveLine("aure", "of gold, golden")},
-           {kMagnus, adjectiveLine("magn", "big, great")},
-       });
-  load(lex, Table::preposition,
-       {
-           {kCum, "cum PREP x x ABL ::with"},
-           {kAd, "ad PREP x x ACC ::to, toward"},
-           {kEx, "ex PREP x x ABL ::out of, from"},
-           {kAb, "ab PREP x x ABL ::by, from"},
-           {kDative, "(dative) PREP x x DAT ::to/for"},
-           {kSine, "sine PREP x x ABL ::without"},
-           {kOddCase, "apud PREP x x LOC ::at"},
-           {kIn, "in PREP x x ABL ::in, on"},
-       });
-  load(lex, Table::adverb,
-       {{kSemper, "semper ADV ::always"},
-        {kNumquam, "numquam ADV ::never"},
-        {kBene, "bene ADV ::well"}});
-
-  using P = std::array<std::string, 12>;
-  load(lex, Table::pronoun,
-       {
-           {0, pronounLine(P{"ego", "-", "mei", "me", "mihi", "me", "nos", "-", "nostri", "nos",
-                             "nobis", "nobis"},
-                           "I, me")},
-           {2, pronounLine(P{"aliquis", "-", "alicuius", "aliquem", "alicui", "aliquo", "aliqui",
-                             "-", "aliquorum", "aliquos", "aliquibus", "aliquibus"},
-                           P{"aliqua", "-", "alicuius", "aliquam", "alicui", "aliqua", "aliquae",
-                             "-", "aliquarum", "aliquas", "aliquibus", "aliquibus"},
-                           P{"aliquid", "-", "alicuius", "aliquid", "alicui", "aliquo", "aliqua",
-                             "-", "aliquorum", "aliqua", "aliquibus", "aliquibus"},
-                           "somebody")},
-           {3, pronounLine(P{"hic", "-", "huius", "hunc", "huic", "hoc", "hi", "-", "horum", "hos",
-                             "his", "his"},
-                           P{"haec", "-", "huius", "hanc", "huic", "hac", "hae", "-", "harum",
-                             "has", "his", "his"},
-                           P{"hoc", "-", "huius", "hoc", "huic", "hoc", "haec", "-", "horum",
-                             "haec", "his", "his"},
-                           "this")},
-           {5, pronounLine(P{"ille", "-", "illius", "illum", "illi", "illo", "illi", "-", "illorum",
-                             "illos", "illis", "illis"},
-                           P{"illa", "-", "illius", "illam", "illi", "illa", "illae", "-",
-                             "illarum", "illas", "illis", "illis"},
-                           P{"illud", "-", "illius", "illud", "illi", "illo", "illa", "-",
-                             "illorum", "illa", "illis", "illis"},
-                           "that")},
-           {14,
-            pronounLine(
-                P{"is", "-", "eius", "eum", "ei", "eo", "ei", "-", "eorum", "eos", "eis", "eis"},
-                P{"ea", "-", "eius", "eam", "ei", "ea", "eae", "-", "earum", "eas", "eis", "eis"},
-                P{"id", "-", "eius", "id", "ei", "eo", "ea", "-", "eorum", "ea", "eis", "eis"},
-                "he, she, it")},
-           {15, pronounLine(P{"quid", "-", "cuius", "quid", "cui", "quo", "quae", "-", "quorum",
-                              "quae", "quibus", "quibus"},
-                            "what")},
-           {16, pronounLine(P{"nos", "-", "nostri", "nos", "nobis", "nobis", "nos", "-", "nostri",
-                              "nos", "nobis", "nobis"},
-                            "we, us")},
-           {23, pronounLine(P{"quis", "-", "cuius", "quem", "cui", "quo", "qui", "-", "quorum",
-                              "quos", "quibus", "quibus"},
-                            "who")},
-           {25, pronounLine(P{"tu", "-", "tui", "te", "tibi", "te", "vos", "-", "vestri", "vos",
-                              "vobis", "vobis"},
-                            "you")},
-           {29, pronounLine(P{"vos", "-", "vestri", "vos", "vobis", "vobis", "vos", "-", "vestri",
-                              "vos", "vobis", "vobis"},
-                            "you (pl.)")},
-       });
-
+  load(lex, Table::noun, {
+      {kAmor, nounLine("M", "amor amoris amore amori amorem amor", "amores amorum amoribus amoribus amores amores", "love, affection; charity")},
+      {kCanis, nounLine("M", "canis canis cane cani canem canis", "canes canum canibus canibus canes canes", "dog")},
+      {kAquila, nounLine("F", "aquila aquilae aquila aquilae aquilam aquila", "aquilae aquilarum aquilis aquilis aquilas aquilae", "eagle")},
+      {kRadix, nounLine("F", "radix radicis radice radici radicem radix", "radices radicum radicibus radicibus radices radices", "root")},
+      {kPecunia, nounLine("F", "pecunia pecuniae pecunia pecuniae pecuniam pecunia", "pecuniae pecuniarum pecuniis pecuniis pecunias pecuniae", "money")},
+      {kFilius, nounLine("M", "filius filii filio filio filium fili", "filii filiorum filiis filiis filios filii", "son")},
+      {kGladius, nounLine("M", "gladius gladii gladio gladio gladium gladie", "gladii gladiorum gladiis gladiis gladios gladii", "sword")},
+      {kCor, nounLine("N", "cor cordis corde cordi cor cor", "corda cordium cordibus cordibus corda corda", "heart")},
+      {kMundus, nounLine("M", "mundus mundi mundo mundo mundum munde", "mundi mundorum mundis mundis mundos mundi", "whole world")},
+      {kFerrum, nounLine("N", "ferrum ferri ferro ferro ferrum ferrum", "ferra ferrorum ferris ferris ferra ferra", "iron")},
+      {kLacuna, nounLine("F", "lacuna - lacuna lacunae lacunam lacuna", "lacunae - lacunis lacunis lacunas lacunae", "gap")},
+      {kBox, nounLine("N", "buxum buxi buxo buxo buxum buxum", "buxa buxorum buxis buxis buxa buxa", "box")},
+      {kMan, nounLine("M", "vir viri viro viro virum vir", "viri virorum viris viris viros viri", "man")},
+      {kHostis, nounLine("C", "hostis hostis hoste hosti hostem hostis", "hostes hostium hostibus hostibus hostes hostes", "enemy")},
+      {kMetus, nounLine("M", "metus metus metu metui metum metus", "metus metuum metibus metibus metus metus", "fear, dread")},
+  });
+  load(lex, Table::adjective, {
+      {kMeus, adjectiveLine("me", "my, mine")},
+      {kTuus, adjectiveLine("tu", "your, yours (sing.)")},
+      {kVester, adjectiveLine("vestr", "your, yours (pl.)")},
+      {kFiller, adjectiveLine("fill", "filler")},
+      {kNoster, adjectiveLine("nostr", "our, ours")},
+      {kBonus, adjectiveLine("bon", "good, honest")},
+      {kOmnis, omnisLine()},
+      {kMolestus, adjectiveLine("molest", "offensive, annoying")},
+      {kFebricosus, adjectiveLine("febricos", "suffering from fever")},
+      {kAureus, adjectiveLine("aure", "of gold, golden")},
+      {kMagnus, adjectiveLine("magn", "big, great")},
+  });
+  load(lex, Table::preposition, {
+      {kCum, "cum PREP x x ABL ::with"},
+      {kAd, "ad PREP x x ACC ::to, toward"},
+      {kEx, "ex PREP x x ABL ::out of, from"},
+      {kAb, "ab PREP x x ABL ::by, from"},
+      {kDative, "(dative) PREP x x DAT ::to/for"},
+      {kSine, "sine PREP x x ABL ::without"},
+      {kOddCase, "apud PREP x x LOC ::at"},
+      {kIn, "in PREP x x ABL ::in, on"},
+  });
+  load(lex, Table::adverb, {
+      {kSemper, "semper ADV ::always"}, {kNumquam, "numquam ADV ::never"}, {kBene, "bene ADV ::well"}});
+  load(lex, Table::pronoun, {
+      {0, pronounLine("ego - mei me mihi me nos - nostri nos nobis nobis", "I, me")},
+      {2, pronounLine("aliquis - alicuius aliquem alicui aliquo aliqui - aliquorum aliquos aliquibus aliquibus",
+                      "aliqua - alicuius aliquam alicui aliqua aliquae - aliquarum aliquas aliquibus aliquibus",
+                      "aliquid - alicuius aliquid alicui aliquo aliqua - aliquorum aliqua aliquibus aliquibus", "somebody")},
+      {3, pronounLine("hic - huius hunc huic hoc hi - horum hos his his", "haec - huius hanc huic hac hae - harum has his his",
+                      "hoc - huius hoc huic hoc haec - horum haec his his", "this")},
+      {5, pronounLine("ille - illius illum illi illo illi - illorum illos illis illis", "illa - illius illam illi illa illae - illarum illas illis illis",
+                      "illud - illius illud illi illo illa - illorum illa illis illis", "that")},
+      {14, pronounLine("is - eius eum ei eo ei - eorum eos eis eis", "ea - eius eam ei ea eae - earum eas eis eis",
+                       "id - eius id ei eo ea - eorum ea eis eis", "he, she, it")},
+      {15, pronounLine("quid - cuius quid cui quo quae - quorum quae quibus quibus", "what")},
+      {16, pronounLine("nos - nostri nos nobis nobis nos - nostri nos nobis nobis", "we, us")},
+      {23, pronounLine("quis - cuius quem cui quo qui - quorum quos quibus quibus", "who")},
+      {25, pronounLine("tu - tui te tibi te vos - vestri vos vobis vobis", "you")},
+      {29, pronounLine("vos - vestri vos vobis vobis vos - vestri vos vobis vobis", "you (pl.)")},
+  });
   const Paradigm sum = {
-      {{0, 0, 0}, {"sum", "sumus", "est", "sunt", "estis", "es"}},
-      {{0, 0, 1}, {"sim", "simus", "sit", "sint", "sitis", "sis"}},
-      {{0, 1, 0}, {"fui", "fuimus", "fuit", "fuerunt", "fuistis", "fuisti"}},
-      {{0, 1, 1}, {"fuerim", "fuerimus", "fuerit", "fuerint", "fueritis", "fueris"}},
-      {{0, 2, 0}, {"fueram", "fueramus", "fuerat", "fuerant", "fueratis", "fueras"}},
-      {{0, 3, 0}, {"eram", "eramus", "erat", "erant", "eratis", "eras"}},
-      {{0, 4, 0}, {"ero", "erimus", "erit", "erunt", "eritis", "eris"}},
-      {{0, 5, 0}, {"fuero", "fuerimus", "fuerit", "fuerint", "fueritis", "fueris"}},
-  };
+      {{0, 0, 0}, "sum sumus est sunt estis es"},         {{0, 0, 1}, "sim simus sit sint sitis sis"},
+      {{0, 1, 0}, "fui fuimus fuit fuerunt fuistis fuisti"}, {{0, 1, 1}, "fuerim fuerimus fuerit fuerint fueritis fueris"},
+      {{0, 2, 0}, "fueram fueramus fuerat fuerant fueratis fueras"}, {{0, 3, 0}, "eram eramus erat erant eratis eras"},
+      {{0, 4, 0}, "ero erimus erit erunt eritis eris"},   {{0, 5, 0}, "fuero fuerimus fuerit fuerint fueritis fueris"}};
   const Paradigm amo = {
-      {{0, 0, 0}, {"amo", "amamus", "amat", "amant", "amatis", "amas"}},
-      {{0, 0, 1}, {"amem", "amemus", "amet", "ament", "ametis", "ames"}},
-      {{0, 1, 0}, {"amavi", "amavimus", "amavit", "amaverunt", "amavistis", "amavisti"}},
-      {{0, 1, 1}, {"amaverim", "amaverimus", "amaverit", "amaverint", "amaveritis", "amaveris"}},
-      {{0, 2, 0}, {"amaveram", "amaveramus", "amaverat", "amaverant", "amaveratis", "amaveras"}},
-      {{0, 4, 0}, {"amabo", "amabimus", "amabit", "amabunt", "amabitis", "amabis"}},
-      {{0, 5, 0}, {"amavero", "amaverimus", "amaverit", "amaverint", "amaveritis", "amaveris"}},
-  };
-  const Paradigm vinco = {
-      {{0, 0, 0}, {"vinco", "vincimus", "vincit", "vincunt", "vincitis", "vincis"}},
-      {{0, 0, 1}, {"vincam", "vincamus", "vincat", "vincant", "vincatis", "vincas"}},
-      {{0, 1, 0}, {"vici", "vicimus", "vicit", "vicerunt", "vicistis", "vicisti"}},
-  };
-  const Paradigm scio = {{{0, 0, 0}, {"scio", "scimus", "scit", "sciunt", "scitis", "scis"}}};
-  const Paradigm eo = {{{0, 0, 0}, {"eo", "imus", "it", "eunt", "itis", "is"}},
-                       {{0, 1, 0}, {"tbc", "tbc", "tbc", "tbc", "tbc", "tbc"}}};
-  const Paradigm porto = {
-      {{0, 0, 0}, {"porto", "portamus", "portat", "portant", "portatis", "portas"}}};
-  const Paradigm deleo = {{{0, 0, 0}, {"deleo", "delemus", "delet", "delent", "deletis", "deles"}}};
-  const Paradigm lavo = {{{0, 0, 0}, {"lavo", "lavamus", "lavat", "lavant", "lavatis", "lavas"}}};
-  const Paradigm habeo = {{{0, 0, 0}, {"habeo", "habemus", "habet", "habent", "habetis", "habes"}}};
-  const Paradigm odi = {{{0, 0, 0}, {"odi", "odimus", "odit", "oderunt", "odistis", "odisti"}}};
-  const Paradigm possum = {
-      {{0, 0, 0}, {"possum", "possumus", "potest", "possunt", "potestis", "potes"}}};
-  const Paradigm volo = {{{0, 0, 0}, {"volo", "volumus", "vult", "volunt", "vultis", "vis"}}};
-  const Paradigm iuro = {{{0, 0, 0}, {"iuro", "iuramus", "iurat", "iurant", "iuratis", "iuras"}}};
-  load(
-      lex, Table::verb,
-      {
-          {kSum, verbLine("sum", "esse", "fuisse", sum, "es", "futurus", "be, exist")},
-          {kAmo, verbLine("amo", "amare", "amavisse", amo, "ama", "amatus", "love, like")},
-          {kVinco,
-           verbLine("vinco", "vincere", "vicisse", vinco, "vince", "victus", "conquer, defeat")},
-          {kScio, verbLine("scio", "scire", "scivisse", scio, "sci", "scitus", "know")},
-          {kEo, verbLine("eo", "ire", "isse", eo, "i", "itus", "go, walk")},
-          {kPorto, verbLine("porto", "portare", "portavisse", porto, "porta", "portatus", "carry")},
-          {kDeleo, verbLine("deleo", "delere", "delevisse", deleo, "dele", "deletus", "destroy")},
-          {kLavo, verbLine("lavo", "lavare", "lavisse", lavo, "lava", "lautus", "wash")},
-          {kHabeo, verbLine("habeo", "habere", "habuisse", habeo, "habe", "habitus", "have, hold")},
-          {kOdi, verbLine("odi", "odisse", "odisse", odi, "odi", "osus", "hate")},
-          {kIuro, verbLine("iuro", "iurare", "iuravisse", iuro, "iura", "iuratus", "swear")},
-          {kPossum, verbLine("possum", "posse", "potuisse", possum, "-", "-", "be able")},
-          {kVolo, verbLine("volo", "velle", "voluisse", volo, "-", "-", "wish, want")},
-      });
+      {{0, 0, 0}, "amo amamus amat amant amatis amas"},   {{0, 0, 1}, "amem amemus amet ament ametis ames"},
+      {{0, 1, 0}, "amavi amavimus amavit amaverunt amavistis amavisti"},
+      {{0, 1, 1}, "amaverim amaverimus amaverit amaverint amaveritis amaveris"},
+      {{0, 2, 0}, "amaveram amaveramus amaverat amaverant amaveratis amaveras"},
+      {{0, 4, 0}, "amabo amabimus amabit amabunt amabitis amabis"},
+      {{0, 5, 0}, "amavero amaverimus amaverit amaverint amaveritis amaveris"}};
+  auto present = [](std::string_view forms) { return Paradigm{{{0, 0, 0}, forms}}; };
+  load(lex, Table::verb, {
+      {kSum, verbLine("sum", "esse", "fuisse", sum, "es", "futurus", "be, exist")},
+      {kAmo, verbLine("amo", "amare", "amavisse", amo, "ama", "amatus", "love, like")},
+      {kVinco, verbLine("vinco", "vincere", "vicisse", present("vinco vincimus vincit vincunt vincitis vincis"), "vince", "victus", "conquer, defeat")},
+      {kScio, verbLine("scio", "scire", "scivisse", present("scio scimus scit sciunt scitis scis"), "sci", "scitus", "know")},
+      {kEo, verbLine("eo", "ire", "isse", {{{0, 0, 0}, "eo imus it eunt itis is"}, {{0, 1, 0}, "tbc tbc tbc tbc tbc tbc"}}, "i", "itus", "go, walk")},
+      {kPorto, verbLine("porto", "portare", "portavisse", present("porto portamus portat portant portatis portas"), "porta", "portatus", "carry")},
+      {kDeleo, verbLine("deleo", "delere", "delevisse", present("deleo delemus delet delent deletis deles"), "dele", "deletus", "destroy")},
+      {kLavo, verbLine("lavo", "lavare", "lavisse", present("lavo lavamus lavat lavant lavatis lavas"), "lava", "lautus", "wash")},
+      {kHabeo, verbLine("habeo", "habere", "habuisse", present("habeo habemus habet habent habetis habes"), "habe", "habitus", "have, hold")},
+      {kOdi, verbLine("odi", "odisse", "odisse", present("odi odimus odit oderunt odistis odisti"), "odi", "osus", "hate")},
+      {kIuro, verbLine("iuro", "iurare", "iuravisse", present("iuro iuramus iurat iurant iuratis iuras"), "iura", "iuratus", "swear")},
+      {kPossum, verbLine("possum", "posse", "potuisse", present("possum possumus potest possunt potestis potes"), "-", "-", "be able")},
+      {kVolo, verbLine("volo", "velle", "voluisse", present("volo volumus vult volunt vultis vis"), "-", "-", "wish, want")},
+  });
   return lex;
 }
+// clang-format on
 
 // English irregular tables with the lines the tests need.
 inline EnglishTables smallEnglishTables() {
