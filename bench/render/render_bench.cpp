@@ -10,6 +10,7 @@
 
 #include "editor/refresh.h"
 #include "test_motto.h"
+#include "text/textops.h"
 
 namespace {
 
@@ -40,33 +41,31 @@ const Setup& setup() {
   return s;
 }
 
-// The first entry of the table whose English headword is `headword`, or -1.
-int findWord(const Lexicon& lexicon, Table table, std::string_view headword) {
-  const TableInfo& info = tableInfo(table);
-  for (std::size_t i = 0; i < info.capacity; ++i) {
-    if (lexicon.line(table, i).empty()) continue;
-    try {
-      if (lexicon.englishHeadword(info.kind, i) == headword) return static_cast<int>(i);
-    } catch (const LookupOutOfRange&) {
-    }
+// The first entry of the table whose field `field` reads `latin`, or -1.
+int findLatin(const Lexicon& lexicon, Table table, std::size_t field, std::string_view latin) {
+  for (std::size_t i = 0; i < lexicon.capacity(table); ++i) {
+    auto f = text::fieldAt(lexicon.line(table, i), field);
+    if (f && *f == latin) return static_cast<int>(i);
   }
   return -1;
 }
 
 MottoState fullMotto(const Setup& s) {
   const Lexicon& lex = s.lexicon;
-  auto noun = [&](std::string_view w) { return findWord(lex, Table::noun, w); };
-  auto adjective = [&](std::string_view w) { return findWord(lex, Table::adjective, w); };
+  auto noun = [&](std::string_view nominative) {
+    return findLatin(lex, Table::noun, 5, nominative);
+  };
+  auto adjective = [&](std::string_view m) { return findLatin(lex, Table::adjective, 0, m); };
   testing::MottoBuilder b;
-  b.actor("The (single)", noun("dog"), adjective("good"), "( good)")
-      .linkActor(true, "a", noun("eagle"))
-      .act("do/does/dost/doth", findWord(lex, Table::verb, "love"))
-      .acted("the (plural)", noun("sword"), adjective("big"), "( big)")
-      .linkActed(false, "the (single)", noun("son"))
-      .manner(findWord(lex, Table::adverb, "always"), "always")
-      .preposition(findWord(lex, Table::preposition, "with"), "with", "the (single)", noun("sword"),
-                   adjective("good"), "( good)")
-      .linkPreposition(true, "the (plural)", noun("eagle"))
+  b.actor("The (single)", noun("canis"), adjective("bonus"), "( good)")
+      .linkActor(true, "a", noun("aquila"))
+      .act("do/does/dost/doth", findLatin(lex, Table::verb, 1, "amare"))
+      .acted("the (plural)", noun("gladius"), adjective("magnus"), "( big)")
+      .linkActed(false, "the (single)", noun("filius"))
+      .manner(findLatin(lex, Table::adverb, 0, "semper"), "always")
+      .preposition(findLatin(lex, Table::preposition, 0, "cum"), "with", "the (single)",
+                   noun("gladius"), adjective("bonus"), "( good)")
+      .linkPreposition(true, "the (plural)", noun("aquila"))
       .question(&MottoState::whyOption);
   // Two ticks: captions adapted, then rendered from them, as on screen.
   Timer1_Timer(b.s, lex, s.english);

@@ -63,6 +63,10 @@ int preposition(std::string_view latin) {
   return findLatin(Table::preposition, 0, latin);
 }
 
+std::string headword(std::string_view kind, int index) {
+  return std::string(delivered().lexicon.englishHeadword(kind, index));
+}
+
 // An adjective caption as the picker writes it for the positive degree.
 std::string adjectiveCaption(int index) {
   return "( " + std::string(delivered().lexicon.englishHeadword("adjective", index)) + ")";
@@ -106,6 +110,8 @@ void expectMottos(const MottoCase* begin, const MottoCase* end) {
 TEST_F(DeliveredMottos, RealMottos) {
   const int omnis = adjective("omnis");
   ASSERT_GE(omnis, 0);
+  // The English follows the first meaning of each entry, as the pickers
+  // show it: omnis reads "each", nemo "no one".
   const MottoCase cases[] = {
       // amor (nominative) + omnia (neuter plural accusative of omnis, no
       // noun) + vincit (3rd singular present of vinco).
@@ -114,15 +120,15 @@ TEST_F(DeliveredMottos, RealMottos) {
            .actor("()", noun("amor"))
            .act("do/does/dost/doth", verb("vincere"))
            .acted("(plural)", -1, omnis, adjectiveCaption(omnis)),
-       "amor omnia vincit", "Love conquers all."},
+       "amor omnia vincit", "Love conquers each."},
       // nemo (nominative) + me (accusative) + impune + lacessit.
       {"no one provokes me with impunity",
        MottoBuilder()
            .actor("()", noun("nemo"))
            .act("do/does/dost/doth", verb("lacessere"))
            .acted("me")
-           .manner(adverb("impune"), "with impunity"),
-       "nemo me impune lacessit", "Nobody provokes me with impunity."},
+           .manner(adverb("impune"), headword("adverb", adverb("impune"))),
+       "nemo me impune lacessit", "No one provokes me with impunity."},
       // Two nominatives joined by "et"; no verb.
       {"truth and freedom",
        MottoBuilder().actor("()", noun("veritas")).linkActor(true, "()", noun("libertas")),
@@ -146,6 +152,32 @@ TEST_F(DeliveredMottos, RealMottos) {
       {"do not touch me",
        MottoBuilder().actor("You (single)").act("should", verb("tangere")).negated().acted("me"),
        "noli me tangere  ", "Don't touch me!"},
+      // "to be" with all be/is: the adjective agrees with vita (feminine
+      // nominative singular).
+      {"life is short",
+       [] {
+         const int brevis = adjective("brevis");
+         MottoBuilder b = MottoBuilder()
+                              .actor("()", noun("vita"))
+                              .act("do/does/dost/doth", verb("esse"))
+                              .acted("()", -1, brevis, adjectiveCaption(brevis));
+         b.s.isCheckBox.Value = 1;
+         return b;
+       }(),
+       "vita brevis est", "Life is short."},
+      // ad + accusative plural.
+      {"to the stars",
+       MottoBuilder().preposition(preposition("ad"), headword("preposition", preposition("ad")),
+                                  "the (plural)", noun("astrum")),
+       " ad astra ", "To the stars."},
+      // The question ending -ne on the verb, which comes first.
+      {"do you love me?",
+       MottoBuilder()
+           .actor("You (single)")
+           .act("do/does/dost/doth", verb("amare"))
+           .acted("me")
+           .question(&MottoState::isItThatOption),
+       "amasne tu me ", "Is it the case that you do love me?"},
       // ego + te (accusative of tu) + amo.
       {"I love you",
        MottoBuilder().actor("I").act("do/does/dost/doth", verb("amare")).acted("You (single)"),
