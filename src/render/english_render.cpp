@@ -238,20 +238,48 @@ std::string commandStage(std::string text, const MottoState& state, const Englis
   return text;
 }
 
+bool isLetter(char c) {
+  auto u = static_cast<unsigned char>(c);
+  return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0xC0;
+}
+
+// Replaces `word` where it stands as a whole word, so that the verb "love"
+// is negated but "glove" and "lovers" stay whole. An empty word changes
+// nothing.
+void replaceWholeWord(std::string& text, std::string_view word, std::string_view by) {
+  if (word.empty()) return;
+  std::string out;
+  std::size_t pos = 0;
+  for (std::size_t hit = text.find(word); hit != std::string::npos; hit = text.find(word, hit)) {
+    const std::size_t end = hit + word.size();
+    const bool whole =
+        (hit == 0 || !isLetter(text[hit - 1])) && (end == text.size() || !isLetter(text[end]));
+    if (!whole) {
+      ++hit;
+      continue;
+    }
+    out.append(text, pos, hit - pos);
+    out.append(by);
+    pos = hit = end;
+  }
+  if (pos == 0) return;
+  out.append(text, pos);
+  text = std::move(out);
+}
+
 std::string negationStage(std::string text, const MottoState& state, EnglishWorking& w) {
   if (state.notButton.Value != 1) return text;
   text::applyReplacements(text, kNegatedAuxiliaries);
-  if (!w.thirdPersonForm.empty())
-    text::replaceEveryInPlace(text, w.thirdPersonForm, w.thirdPersonForm + " not ");
+  replaceWholeWord(text, w.thirdPersonForm, w.thirdPersonForm + " not ");
   const std::string& tense = state.verbTenseText.Caption;
   const std::string& verb = state.verbText.Caption;
-  if (tense == "should") text::replaceEveryInPlace(text, verb, " not " + verb);
+  if (tense == "should") replaceWholeWord(text, verb, " not " + verb);
   if (text::contains(tense, "should") &&
       text::contains(text::lowerCase(state.actorPronounText.Caption), "you")) {
     text::replaceEveryInPlace(text, " not", " don't");
     w.skipRepairs = true;
   } else if (!text::contains(text, " not ") && w.verbPerson != 3) {
-    text::replaceEveryInPlace(text, verb, verb + " not ");
+    replaceWholeWord(text, verb, verb + " not ");
   }
   return text;
 }

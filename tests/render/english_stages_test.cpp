@@ -134,7 +134,11 @@ INSTANTIATE_TEST_SUITE_P(Negation, EnglishStage, ::testing::Values(
     StageCase{15, "he loves  you.", "he loves not   you.", 3, 0, 0, "He", "do/does/dost/doth", "love", 1, nullptr, "loves"},
     StageCase{15, "love me!", " don't love me!", 2, 0, 0, "You (single)", "should", "love", 1},
     StageCase{15, "let him love you!", "let him  not love you!", 3, 0, 0, "He", "should", "love", 1},
-    StageCase{15, "he will love you.", "he will love you.", 3, 0, 0, "He", "will", "love", 0}));
+    StageCase{15, "he will love you.", "he will love you.", 3, 0, 0, "He", "will", "love", 0},
+    // Only the verb itself is negated, not words that contain it.
+    StageCase{15, "i love the glove.", "i love not  the glove.", 1, 0, 0, "I", "do/does/dost/doth", "love", 1},
+    StageCase{15, "he loves  the gloves.", "he loves not   the gloves.", 3, 0, 0, "He", "do/does/dost/doth", "love", 1, nullptr, "loves"},
+    StageCase{15, "let him love lovers!", "let him  not love lovers!", 3, 0, 0, "He", "should", "love", 1}));
 
 INSTANTIATE_TEST_SUITE_P(Questions, EnglishStage, ::testing::Values(
     StageCase{18, "he loves you.", "why is it that he loves you?", 3, 0, 0, "He", "do/does/dost/doth", "love", 0, &MottoState::whyOption},
