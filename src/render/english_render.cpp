@@ -301,33 +301,34 @@ std::string questionStage(std::string text, const MottoState& state) {
 
 EnglishNounPhrases buildEnglishNounPhrases(const MottoState& s, const Lexicon& lexicon) {
   EnglishNounPhrases out;
-  std::string secondActor, secondActed;
+  std::string englishSecondActorPhrase, englishSecondActedPhrase;
 
   if (s.actorNounText.Visible) {
-    out.actor = adjectiveAndNoun(s.actorNounText, s.actorAdjText,
-                                 text::replaceEvery(s.actorAdjText.Caption, "( ", ""),
-                                 adjectiveFollowsByCaption(s.actorAdjText));
+    out.englishActorPhrase = adjectiveAndNoun(s.actorNounText, s.actorAdjText,
+                                              text::replaceEvery(s.actorAdjText.Caption, "( ", ""),
+                                              adjectiveFollowsByCaption(s.actorAdjText));
   }
   auto headwordThing = [&](const WordSlot& noun, const WordSlot& adjective) {
     return adjectiveAndNoun(noun, adjective, text::replaceEvery(adjective.Caption, "(", ""),
                             adjectiveFollowsByHeadword(adjective, lexicon));
   };
   if (s.secondActorNounText.Visible && (s.Option1.Value || s.Option2.Value))
-    secondActor = headwordThing(s.secondActorNounText, s.secondActorAdjText);
-  if (s.actedNounText.Visible) out.acted = headwordThing(s.actedNounText, s.actedAdjText);
+    englishSecondActorPhrase = headwordThing(s.secondActorNounText, s.secondActorAdjText);
+  if (s.actedNounText.Visible)
+    out.englishActedPhrase = headwordThing(s.actedNounText, s.actedAdjText);
   if (s.secondActedNounText.Visible && (s.Option4.Value || s.Option5.Value))
-    secondActed = headwordThing(s.secondActedNounText, s.secondActedAdjText);
+    englishSecondActedPhrase = headwordThing(s.secondActedNounText, s.secondActedAdjText);
 
   std::string linkWord;
-  joinThing(out.actor, secondActor, s.actorTickBox.Value == 1, s.actorPronounText,
-            s.secondActorPronoun, s.Option1.Value, s.Option2.Value, linkWord);
-  joinThing(out.acted, secondActed, s.actedTickBox.Value == 1, s.actedPronounText,
-            s.secondActedPronoun, s.Option4.Value, s.Option5.Value, linkWord);
+  joinThing(out.englishActorPhrase, englishSecondActorPhrase, s.actorTickBox.Value == 1,
+            s.actorPronounText, s.secondActorPronoun, s.Option1.Value, s.Option2.Value, linkWord);
+  joinThing(out.englishActedPhrase, englishSecondActedPhrase, s.actedTickBox.Value == 1,
+            s.actedPronounText, s.secondActedPronoun, s.Option4.Value, s.Option5.Value, linkWord);
 
   if (s.mannerTickBox.Value == 1) {
     const bool prepFollows = adjectiveFollowsByCaption(s.prepositionAdjText);
     const bool secondPrepFollows = adjectiveFollowsByCaption(s.secondPrepositionAdjText);
-    std::string& p = out.preposition;
+    std::string& p = out.englishPrepositionPhrase;
     if (s.prepositionText.Visible && s.prepositionText.Tag != kBlank) {
       p = s.prepositionText.Caption + " " + s.prepositionPronounText.Caption + " " +
           prepAdjectiveAndNoun(s.prepositionNounText, s.prepositionAdjText, prepFollows);
@@ -364,9 +365,9 @@ std::string assembleEnglish(const MottoState& s, const EnglishNounPhrases& phras
   if (s.verbText.Visible) verbPhrase = s.verbTenseText.Caption + " " + s.verbText.Caption;
   std::string adverb;
   if (s.mannerTickBox.Value == 1) adverb = s.adVerbText.Caption;
-  return removeParentheses(phrases.actor) + " " + verbPhrase + " " +
-         removeParentheses(phrases.acted) + " " + removeParentheses(phrases.preposition) + " " +
-         removeParentheses(adverb);
+  return removeParentheses(phrases.englishActorPhrase) + " " + verbPhrase + " " +
+         removeParentheses(phrases.englishActedPhrase) + " " +
+         removeParentheses(phrases.englishPrepositionPhrase) + " " + removeParentheses(adverb);
 }
 
 EnglishWorking englishWorkingFrom(const RenderValues& values) {
@@ -390,7 +391,8 @@ std::string thirdPersonSingular(std::string_view w) {
   return form;
 }
 
-std::string englishStage(int stage, std::string text, const MottoState& s, EnglishWorking& w) {
+std::string englishRepairStage(int stage, std::string text, const MottoState& s,
+                               const EnglishWorking& w) {
   auto trimmed = [](const std::string& t) { return std::string(text::trimSpaces(t)); };
   switch (stage) {
     case 1:  // early repairs
@@ -406,6 +408,43 @@ std::string englishStage(int stage, std::string text, const MottoState& s, Engli
     case 4:
       text::applyReplacements(text, kComparisonWords);
       break;
+    case 10:  // "a" before a vowel; the added space lets a leading "a" match
+      for (char vowel : {'e', 'a', 'i', 'o', 'u'}) {
+        const std::string from = std::string(" a ") + vowel;
+        const std::string to = std::string(" an ") + vowel;
+        text = trimmed(text::replaceEvery(" " + text, from, to));
+      }
+      break;
+    case 16:  // spaces and closing mark
+      if (w.skipRepairs) break;
+      text::replaceEveryInPlace(text, "  ", " ");
+      if (!text::contains(text, ".") && !text::contains(text, "!")) text = trimmed(text) + ".";
+      break;
+    case 17: {
+      if (w.skipRepairs) break;
+      std::span<const Replacement> rows(kLateRepairs);
+      text::applyReplacements(text, rows.first(kNegatedOnlyLateRepair));
+      if (s.notButton.Value == 1)
+        text::applyReplacements(text, rows.subspan(kNegatedOnlyLateRepair, 1));
+      text::applyReplacements(text, rows.subspan(kNegatedOnlyLateRepair + 1));
+      break;
+    }
+    case 19:  // capital letter; an empty text stays empty
+      text = trimmed(text);
+      if (!text.empty()) text[0] = text::upperChar(text[0]);
+      break;
+    case 20:
+      text::replaceEveryInPlace(text, " i ", " I ");
+      break;
+    default:
+      break;
+  }
+  return text;
+}
+
+std::string englishGrammarStage(int stage, std::string text, const MottoState& s,
+                                EnglishWorking& w) {
+  switch (stage) {
     case 5:  // present tense auxiliary
       text::replaceEveryInPlace(text, "do/does/dost/doth",
                                 w.verbNumber == 0 && w.verbPerson == 3 ? "does" : "do");
@@ -428,13 +467,6 @@ std::string englishStage(int stage, std::string text, const MottoState& s, Engli
       text::applyReplacements(text, kBeAndDroppedDo);
       text.erase(0, 1);
       break;
-    case 10:  // "a" before a vowel; the added space lets a leading "a" match
-      for (char vowel : {'e', 'a', 'i', 'o', 'u'}) {
-        const std::string from = std::string(" a ") + vowel;
-        const std::string to = std::string(" an ") + vowel;
-        text = trimmed(text::replaceEvery(" " + text, from, to));
-      }
-      break;
     case 11: {
       const std::string actor = text::lowerCase(s.actorPronounText.Caption);
       for (const ReflexiveRow& row : kReflexives)
@@ -453,34 +485,22 @@ std::string englishStage(int stage, std::string text, const MottoState& s, Engli
     case 15:
       text = negationStage(std::move(text), s, w);
       break;
-    case 16:  // spaces and closing mark
-      if (w.skipRepairs) break;
-      text::replaceEveryInPlace(text, "  ", " ");
-      if (!text::contains(text, ".") && !text::contains(text, "!")) text = trimmed(text) + ".";
-      break;
-    case 17: {
-      if (w.skipRepairs) break;
-      std::span<const Replacement> rows(kLateRepairs);
-      text::applyReplacements(text, rows.first(kNegatedOnlyLateRepair));
-      if (s.notButton.Value == 1)
-        text::applyReplacements(text, rows.subspan(kNegatedOnlyLateRepair, 1));
-      text::applyReplacements(text, rows.subspan(kNegatedOnlyLateRepair + 1));
-      break;
-    }
     case 18:
       text = questionStage(std::move(text), s);
-      break;
-    case 19:  // capital letter; an empty text stays empty
-      text = trimmed(text);
-      if (!text.empty()) text[0] = text::upperChar(text[0]);
-      break;
-    case 20:
-      text::replaceEveryInPlace(text, " i ", " I ");
       break;
     default:
       break;
   }
   return text;
+}
+
+std::string englishStage(int stage, std::string text, const MottoState& state,
+                         EnglishWorking& working) {
+  // The stages that carry grammar; the others repair the text.
+  constexpr std::array<int, 11> kGrammarStages = {5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 18};
+  for (int grammar : kGrammarStages)
+    if (grammar == stage) return englishGrammarStage(stage, std::move(text), state, working);
+  return englishRepairStage(stage, std::move(text), state, working);
 }
 
 std::string runEnglishPipeline(std::string text, const MottoState& state, EnglishWorking& working) {

@@ -13,9 +13,9 @@
 namespace lexorra {
 
 struct EnglishNounPhrases {
-  std::string actor;        // the first thing with its linked thing
-  std::string acted;        // the second thing with its linked thing
-  std::string preposition;  // the prepositional phrase
+  std::string englishActorPhrase;        // the first thing with its linked thing
+  std::string englishActedPhrase;        // the second thing with its linked thing
+  std::string englishPrepositionPhrase;  // the prepositional phrase
 };
 
 // Builds the three noun pieces from the captions; changes nothing in the
@@ -44,8 +44,20 @@ EnglishWorking englishWorkingFrom(const RenderValues& values);
 // The third person singular of a verb word ("love" -> "loves").
 std::string thirdPersonSingular(std::string_view word);
 
-// Stage `stage` (1 to 20) of the pipeline applied to `text`. Stages 16 and 17
-// change nothing once stage 15 has set `skipRepairs`.
+// The grammar stages 5 to 9, 11 to 15 and 18 (auxiliaries, "be", reflexive
+// objects, commands, third person, negation, questions); any other stage
+// number leaves the text unchanged.
+std::string englishGrammarStage(int stage, std::string text, const MottoState& state,
+                                EnglishWorking& working);
+
+// The repair stages 1 to 4, 10, 16, 17, 19 and 20 (caption markup, closing
+// mark, spacing, comparisons, "an", late repairs, capital letter, "I"); any
+// other stage number leaves the text unchanged. Stages 16 and 17 change
+// nothing once stage 15 has set `skipRepairs`.
+std::string englishRepairStage(int stage, std::string text, const MottoState& state,
+                               const EnglishWorking& working);
+
+// Stage `stage` (1 to 20) of the pipeline applied to `text`.
 std::string englishStage(int stage, std::string text, const MottoState& state,
                          EnglishWorking& working);
 

@@ -174,36 +174,39 @@ LatinPieces buildLatinPieces(const MottoState& s, const RenderValues& v, const L
   if (s.actorTickBox.Value == 1) {
     ThingSlots slots{s.actorNounText,       s.actorAdjText,       s.actorPronounText,
                      s.secondActorNounText, s.secondActorAdjText, s.secondActorPronoun};
-    pieces.actor = latinThingPhrase(slots, v.actor, v.secondActor, 1, s.Option1.Value,
-                                    s.Option2.Value, pronouns, lexicon);
+    pieces.latinActorPhrase = latinThingPhrase(slots, v.actor, v.secondActor, 1, s.Option1.Value,
+                                               s.Option2.Value, pronouns, lexicon);
   }
   if (s.actedTickBox.Value == 1) {
     ThingSlots slots{s.actedNounText,       s.actedAdjText,       s.actedPronounText,
                      s.secondActedNounText, s.secondActedAdjText, s.secondActedPronoun};
-    pieces.acted = latinThingPhrase(slots, v.acted, v.secondActed, v.actedCase, s.Option4.Value,
-                                    s.Option5.Value, pronouns, lexicon);
+    pieces.latinActedPhrase = latinThingPhrase(slots, v.acted, v.secondActed, v.actedCase,
+                                               s.Option4.Value, s.Option5.Value, pronouns, lexicon);
   }
   if (s.mannerTickBox.Value == 1 && s.adVerbText.Caption != kEmptyCaption)
-    pieces.adverb = lexicon.adverbForm(s.adVerbText.Tag);
-  pieces.prep = latinPrepPhrase(s, v, lexicon);
-  pieces.verb = latinVerbPhrase(s, v, lexicon);
-  if (s.notButton.Visible && s.notButton.Value == 1) pieces.negation = "non";
+    pieces.latinAdverb = lexicon.adverbForm(s.adVerbText.Tag);
+  pieces.latinPrepPhrase = latinPrepPhrase(s, v, lexicon);
+  pieces.latinVerbPhrase = latinVerbPhrase(s, v, lexicon);
+  if (s.notButton.Visible && s.notButton.Value == 1) pieces.latinNegation = "non";
   return pieces;
 }
 
 std::string orderLatinPieces(const LatinPieces& p, const MottoState& s) {
   // Latin puts the verb last by default; the alternative order puts it after
   // the first thing; a broad question puts it first.
+  const std::string& actor = p.latinActorPhrase;
+  const std::string& acted = p.latinActedPhrase;
+  const std::string& adverb = p.latinAdverb;
+  const std::string& prep = p.latinPrepPhrase;
+  const std::string& negation = p.latinNegation;
+  const std::string& verb = p.latinVerbPhrase;
   std::string sentence;
   if (s.wordOrderBox.Value == 0)
-    sentence =
-        p.actor + " " + p.acted + " " + p.adverb + " " + p.prep + " " + p.negation + " " + p.verb;
+    sentence = actor + " " + acted + " " + adverb + " " + prep + " " + negation + " " + verb;
   if (s.wordOrderBox.Value == 1)
-    sentence = p.actor + " " + " " + p.negation + " " + p.verb + " " + p.acted + " " + p.adverb +
-               " " + p.prep;
+    sentence = actor + " " + " " + negation + " " + verb + " " + acted + " " + adverb + " " + prep;
   if (s.whyOption || s.whenIsItOption || s.isItThatOption)
-    sentence =
-        p.verb + " " + p.negation + " " + p.actor + " " + p.acted + " " + p.adverb + " " + p.prep;
+    sentence = verb + " " + negation + " " + actor + " " + acted + " " + adverb + " " + prep;
   return sentence;
 }
 
@@ -260,7 +263,8 @@ std::string tidyLatinSentence(std::string s, const std::string& verbPhrase, cons
 std::string renderLatin(const MottoState& state, const RenderValues& values,
                         const Lexicon& lexicon) {
   LatinPieces pieces = buildLatinPieces(state, values, lexicon);
-  return tidyLatinSentence(orderLatinPieces(pieces, state), pieces.verb, state, values, lexicon);
+  return tidyLatinSentence(orderLatinPieces(pieces, state), pieces.latinVerbPhrase, state, values,
+                           lexicon);
 }
 
 }  // namespace lexorra

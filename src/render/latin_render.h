@@ -15,12 +15,12 @@ namespace lexorra {
 // The six pieces of the Latin sentence. Each may start or end with a space or
 // hold doubled spaces; the sentence clean-up removes them.
 struct LatinPieces {
-  std::string actor;  // first thing, nominative
-  std::string acted;  // second thing, in actedCase
-  std::string adverb;
-  std::string prep;      // prepositional phrase
-  std::string negation;  // "non" or empty
-  std::string verb;      // the act
+  std::string latinActorPhrase;  // first thing, nominative
+  std::string latinActedPhrase;  // second thing, in actedCase
+  std::string latinAdverb;
+  std::string latinPrepPhrase;  // prepositional phrase
+  std::string latinNegation;    // "non" or empty
+  std::string latinVerbPhrase;  // the act
 };
 
 // The slots of one thing and of its linked thing.

@@ -255,9 +255,9 @@ TEST(EnglishNounPhrases, PiecesBeforeCleanUp) {
   };
   for (const Case& c : cases) {
     EnglishNounPhrases p = buildEnglishNounPhrases(c.motto.s, lexicon());
-    EXPECT_EQ(p.actor, c.actor) << c.name;
-    EXPECT_EQ(p.acted, c.acted) << c.name;
-    EXPECT_EQ(p.preposition, c.preposition) << c.name;
+    EXPECT_EQ(p.englishActorPhrase, c.actor) << c.name;
+    EXPECT_EQ(p.englishActedPhrase, c.acted) << c.name;
+    EXPECT_EQ(p.englishPrepositionPhrase, c.preposition) << c.name;
   }
 }
 
