@@ -338,7 +338,7 @@ class AdjectiveInflector:
                      if d == 0 and dg == degree and gender_fits(g, gender)]
         for e in ranked(cands):
             if (decl, var) == (1, 5) and e.ending == "enus":
-                continue  # a source helper ending, not the genitive "alius"
+                continue  # a source helper ending, not a genitive
             stem = stems[e.stem - 1]
             if stem is not None:
                 return latin(stem + e.ending)
@@ -408,6 +408,10 @@ def adjective_lines(entries, inflector, report):
         forms, degree = adjective_forms(e, inflector)
         if e.stems[0] == "me" and e is first[0]:
             forms[1] = "mi"   # vocative of meus
+        if e.stems[0] == "ali" and e.morph[:2] == ["1", "5"]:
+            # alius borrows its genitive from alter
+            for gender in range(3):
+                forms[2 + 12 * gender] = "alterius"
         lines.append(" ".join(forms + [degree]) + " ::" + meaning)
     return lines
 
