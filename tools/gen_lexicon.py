@@ -821,6 +821,8 @@ def check_table(table, lines):
                 problems.append(f"{table} {i}: esse marker")
             if ("ferre " in line) != fields[1].endswith("ferre"):
                 problems.append(f"{table} {i}: ferre marker")
+            if "ferre " in line and len(fields[151]) < 2:
+                problems.append(f"{table} {i}: ferre family without its plural command")
             for m in ("fac ", "duc "):
                 if m in line and not fields[151].endswith(m.strip()):
                     problems.append(f"{table} {i}: {m.strip()} marker")
