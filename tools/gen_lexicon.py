@@ -517,18 +517,17 @@ def verb_line(e, inflector):
             MISSING if semideponent else inf("PERF", "ACTIVE"))
         fields[3] = inf("PRES", "PASSIVE") if present_passive else MISSING
 
-    # Command stem.  The "ferre" family stores its plural command (the
-    # singular is read from it by dropping "te").
-    if "imperative" in overrides:
+    # Command stem.  The "ferre" family stores its plural command, from
+    # which the look-up cuts the singular ("ferte" -> "fer"); every line
+    # that reads "ferre " needs it, even the impersonal refert.
+    if fields[1].endswith("ferre"):
+        command = inflector.form(stems, conj, var, "PRES", "ACTIVE", "IMP", 2, "P")
+    elif "imperative" in overrides:
         command = overrides["imperative"]
-    elif perfect_only:
-        command = MISSING
-    elif impersonal:
+    elif perfect_only or impersonal:
         command = MISSING
     elif deponent:
         command = inflector.form(stems, conj, var, "PRES", "PASSIVE", "IMP", 2, "S")
-    elif fields[1].endswith("ferre"):
-        command = inflector.form(stems, conj, var, "PRES", "ACTIVE", "IMP", 2, "P")
     else:
         short = conj == 3 and stems[1] is not None and SHORT_IMPERATIVE.search(stems[1]) is not None
         command = inflector.form(stems, conj, var, "PRES", "ACTIVE", "IMP", 2, "S", prefer_empty=short)
