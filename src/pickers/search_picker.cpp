@@ -1,0 +1,289 @@
+// The search pickers' result list, search box, preview and comparison choice,
+// and the model half of choosing a word.
+#include "pickers/search_picker.h"
+
+#include <algorithm>
+
+#include "text/textops.h"
+
+namespace lexorra {
+
+namespace {
+
+// The Latin form each picker shows in its rows: nominative singular noun,
+// present active infinitive, nominative singular masculine positive
+// adjective, the adverb.
+std::string nounLatin(const Lexicon& lexicon, std::size_t index) {
+  return std::string(lexicon.nounForm(index, 1, 0));
+}
+std::string verbLatin(const Lexicon& lexicon, std::size_t index) {
+  return lexicon.verbForm(index, 0, 0, 0, 0, 0);
+}
+std::string adjectiveLatin(const Lexicon& lexicon, std::size_t index) {
+  return std::string(lexicon.adjectiveForm(index, 1, 0, 0, 0));
+}
+std::string adverbLatin(const Lexicon& lexicon, std::size_t index) {
+  return std::string(lexicon.adverbForm(index));
+}
+
+constexpr ServedSlot kNounSlots[] = {
+    {&MottoState::actorNounText, &MottoState::Frame2},
+    {&MottoState::secondActorNounText},
+    {&MottoState::actedNounText},
+    {&MottoState::secondActedNounText},
+    {&MottoState::prepositionNounText, &MottoState::Frame3},
+    {&MottoState::secondPrepositionNounText},
+};
+constexpr ServedSlot kVerbSlots[] = {{&MottoState::verbText}};
+constexpr ServedSlot kAdjectiveSlots[] = {
+    {&MottoState::actorAdjText, &MottoState::Frame2},
+    {&MottoState::secondActorAdjText},
+    {&MottoState::actedAdjText, &MottoState::Frame4},
+    {&MottoState::secondActedAdjText},
+    {&MottoState::prepositionAdjText},
+    {&MottoState::secondPrepositionAdjText},
+};
+constexpr ServedSlot kAdverbSlots[] = {{&MottoState::adVerbText}};
+
+// The lower-cased haystacks of one gloss: a leading space, then the gloss
+// with ";" (first) or "," (second) turned into a space. Fills two buffers that
+// live across the whole scan, so the scan allocates only for its rows.
+void makeHaystacks(std::string_view gloss, std::string& semicolonsAsSpaces,
+                   std::string& commasAsSpaces) {
+  semicolonsAsSpaces.resize(gloss.size() + 1);
+  commasAsSpaces.resize(gloss.size() + 1);
+  semicolonsAsSpaces[0] = ' ';
+  commasAsSpaces[0] = ' ';
+  for (std::size_t k = 0; k < gloss.size(); ++k) {
+    char c = text::lowerChar(gloss[k]);
+    semicolonsAsSpaces[k + 1] = c == ';' ? ' ' : c;
+    commasAsSpaces[k + 1] = c == ',' ? ' ' : c;
+  }
+}
+
+void lowerInto(std::string_view from, std::string& to) {
+  to.resize(from.size());
+  std::transform(from.begin(), from.end(), to.begin(), text::lowerChar);
+}
+
+}  // namespace
+
+const std::array<SearchPickerConfig, 4> kSearchPickers = {{
+    {"nounPicker", "Nouns", "noun", nounLatin, 20, true, PreviewRule::latinOfRow, true, false, 1,
+     false, "Search for a noun(thing, object, or stuff) using the singular form.", kNounSlots,
+     RenderStep::sentences, true, "", true, CloseOrder::enableThenHide, RenderStep::sentences},
+    {"verbPicker", "Verbs", "verb", verbLatin, 20, true, PreviewRule::latinOfRow, true, false, 0,
+     false, "Search for a verb(a deed, action, something that happens) ", kVerbSlots,
+     RenderStep::sentencesThenCaptions, false, "", false, CloseOrder::enableThenHide,
+     RenderStep::none},
+    {"adjPicker", "Adjectives", "adjective", adjectiveLatin, 30, false,
+     PreviewRule::neuterAdjective, false, true, 0, true,
+     "Search for an adjective(describes what a thing is like)", kAdjectiveSlots, RenderStep::none,
+     true, "()", false, CloseOrder::enableThenHide, RenderStep::none},
+    {"adverbPicker", "Adverbs", "adverb", adverbLatin, 20, true, PreviewRule::latinOfRow, true,
+     false, 0, false, "Search for an adverb(how, when, etc, something is done).", kAdverbSlots,
+     RenderStep::sentences, false, "()", false, CloseOrder::hideThenEnable, RenderStep::none},
+}};
+
+const SearchPickerConfig& searchPickerConfig(SearchPickerKind kind) {
+  return kSearchPickers[static_cast<std::size_t>(kind)];
+}
+
+std::string pickerRowText(std::string_view form, std::size_t formLength, std::size_t column,
+                          std::string_view gloss) {
+  std::size_t fill = column > formLength ? column - formLength : 0;
+  std::string out;
+  out.reserve(form.size() + fill + gloss.size());
+  out.append(form);
+  out.append(fill, ' ');
+  out.append(gloss);
+  return out;
+}
+
+const ComparisonStyle& comparisonStyle(Comparison comparison) {
+  return kComparisonStyles[static_cast<std::size_t>(comparison)];
+}
+
+Comparison nextComparison(Comparison comparison) {
+  switch (comparison) {
+    case Comparison::none:
+      return Comparison::more;
+    case Comparison::more:
+      return Comparison::most;
+    case Comparison::most:
+      return Comparison::none;
+  }
+  return Comparison::none;
+}
+
+std::string adjectiveCaption(Comparison comparison, std::string_view headword) {
+  std::string caption = "(";
+  caption += comparisonStyle(comparison).word;
+  caption += ' ';
+  caption += headword;
+  caption += ')';
+  return caption;
+}
+
+SearchPicker::SearchPicker(const SearchPickerConfig& config, const Lexicon& lexicon)
+    : config_(&config), lexicon_(&lexicon) {
+  populateList("");
+}
+
+void SearchPicker::show() {
+  Visible = true;
+  Form_Activate();
+}
+
+void SearchPicker::hide() {
+  Visible = false;
+  Form_Deactivate();
+}
+
+void SearchPicker::populateList(std::string_view filter) {
+  if (config_->refillEmptiesPreview) preview_.clear();
+  rows_.clear();
+  selected_ = -1;
+
+  std::string padded = " " + std::string(filter) + " ";
+  if (padded == "  ") padded.clear();
+  std::string lowered = text::lowerCase(padded);
+
+  // The table's end is where the first look-up fails: past the highest index,
+  // or at the first entry without a meaning (the empty entries after the
+  // data file's last line).
+  std::string semicolonsAsSpaces, commasAsSpaces;
+  for (std::size_t i = 0;; ++i) {
+    try {
+      std::string_view gloss = lexicon_->entryGloss(config_->kind, i);
+      if (!lowered.empty()) {
+        makeHaystacks(gloss, semicolonsAsSpaces, commasAsSpaces);
+        if (!text::contains(semicolonsAsSpaces, lowered) &&
+            !text::contains(commasAsSpaces, lowered))
+          continue;
+      }
+      std::string form = config_->latinForm(*lexicon_, i);
+      std::size_t length = config_->trimmedFormLength ? text::trimSpaces(form).size() : form.size();
+      rows_.push_back({pickerRowText(form, length, config_->latinColumn, gloss),
+                       static_cast<std::uint32_t>(i)});
+    } catch (const LookupOutOfRange&) {
+      break;
+    }
+  }
+  selectBySearchText();
+}
+
+// The last row whose gloss begins with exactly the search text followed by
+// ";" or ",", behind at least five filling spaces.
+void SearchPicker::selectBySearchText() {
+  std::string t = text::lowerCase(searchText_);
+  const std::string beforeSemicolon = "     " + t + ";";
+  const std::string beforeComma = "     " + t + ",";
+  std::string row;
+  for (std::size_t k = 0; k < rows_.size(); ++k) {
+    lowerInto(rows_[k].text, row);
+    if (text::contains(row, beforeSemicolon)) selected_ = static_cast<int>(k);
+    if (text::contains(row, beforeComma)) selected_ = static_cast<int>(k);
+  }
+}
+
+void SearchPicker::selectRow(int row) {
+  selected_ = row >= 0 && static_cast<std::size_t>(row) < rows_.size() ? row : -1;
+}
+
+std::optional<std::size_t> SearchPicker::selectedIndex() const {
+  if (selected_ < 0) return std::nullopt;
+  return rows_[static_cast<std::size_t>(selected_)].index;
+}
+
+void SearchPicker::setSearchText(std::string_view text) {
+  if (text == searchText_) return;
+  searchText_ = text;
+  caret_ = std::min(caret_, searchText_.size());
+  if (config_->changeHidesHintFirst) hintVisible_ = false;
+  populateList(searchText_);
+}
+
+void SearchPicker::keyTypedInList(char c) {
+  searchHasFocus_ = true;
+  std::string next = searchText_;
+  if (c == '\b') {
+    if (!next.empty()) next.pop_back();
+  } else if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7f) {
+    next += c;
+  }
+  setSearchText(next);
+  caret_ = searchText_.size();
+}
+
+void SearchPicker::Timer1_Timer() {
+  hintVisible_ = searchText_.empty();
+  if (selected_ < 0) return;
+  const PickerRow& row = rows_[static_cast<std::size_t>(selected_)];
+  if (config_->preview == PreviewRule::latinOfRow) {
+    preview_ = text::firstWord(row.text);
+    return;
+  }
+  try {
+    preview_ = lexicon_->adjectiveForm(std::size_t{row.index}, 1, 0, 2,
+                                       comparisonStyle(comparison_).degree);
+  } catch (const LookupOutOfRange&) {
+    // The preview keeps what it shows.
+  }
+}
+
+void SearchPicker::Form_Activate() {
+  if (Visible) searchHasFocus_ = true;
+}
+
+void SearchPicker::Form_Deactivate() {
+  setSearchText("");
+  selectRow(config_->rowSelectedWhenLeft);
+  if (config_->hasComparison) comparison_ = Comparison::none;
+}
+
+void SearchPicker::compareButton_Click() {
+  comparison_ = nextComparison(comparison_);
+}
+
+void SearchPicker::closeVisit(MottoState& state, CloseOrder order) {
+  if (order == CloseOrder::enableThenHide) {
+    state.Enabled = true;
+    hide();
+  } else {
+    hide();
+    state.Enabled = true;
+  }
+}
+
+std::optional<RenderStep> SearchPicker::writeChoice(MottoState& state) {
+  std::optional<std::size_t> index = selectedIndex();
+  if (!index) return std::nullopt;
+  const std::string tag = std::to_string(*index);
+  std::string_view headword = lexicon_->englishHeadword(config_->kind, *index);
+  const std::string caption =
+      config_->hasComparison ? adjectiveCaption(comparison_, headword) : std::string(headword);
+  for (const ServedSlot& served : config_->served) {
+    WordSlot& slot = state.*served.slot;
+    if (slot.Tag != kInflux) continue;
+    slot.Tag = tag;
+    slot.Caption = caption;
+    if (served.frame) (state.*served.frame).Visible = true;
+  }
+  closeVisit(state, CloseOrder::enableThenHide);
+  return config_->chooseRender;
+}
+
+RenderStep SearchPicker::writeNoWord(MottoState& state) {
+  for (const ServedSlot& served : config_->served) {
+    WordSlot& slot = state.*served.slot;
+    if (config_->noWordOnlyInflux && slot.Tag != kInflux) continue;
+    slot.Caption = config_->noWordCaption;
+    slot.Tag = kBlank;
+    if (config_->noWordShowsFrames && served.frame) (state.*served.frame).Visible = true;
+  }
+  closeVisit(state, config_->noWordOrder);
+  return config_->noWordRender;
+}
+
+}  // namespace lexorra
