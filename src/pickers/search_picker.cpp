@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "pickers/mapped_search.h"
 #include "text/textops.h"
 
 namespace lexorra {
@@ -44,27 +45,6 @@ constexpr ServedSlot kAdjectiveSlots[] = {
     {&MottoState::secondPrepositionAdjText},
 };
 constexpr ServedSlot kAdverbSlots[] = {{&MottoState::adVerbText}};
-
-// The lower-cased haystacks of one gloss: a leading space, then the gloss
-// with ";" (first) or "," (second) turned into a space. Fills two buffers that
-// live across the whole scan, so the scan allocates only for its rows.
-void makeHaystacks(std::string_view gloss, std::string& semicolonsAsSpaces,
-                   std::string& commasAsSpaces) {
-  semicolonsAsSpaces.resize(gloss.size() + 1);
-  commasAsSpaces.resize(gloss.size() + 1);
-  semicolonsAsSpaces[0] = ' ';
-  commasAsSpaces[0] = ' ';
-  for (std::size_t k = 0; k < gloss.size(); ++k) {
-    char c = text::lowerChar(gloss[k]);
-    semicolonsAsSpaces[k + 1] = c == ';' ? ' ' : c;
-    commasAsSpaces[k + 1] = c == ',' ? ' ' : c;
-  }
-}
-
-void lowerInto(std::string_view from, std::string& to) {
-  to.resize(from.size());
-  std::transform(from.begin(), from.end(), to.begin(), text::lowerChar);
-}
 
 }  // namespace
 
@@ -147,20 +127,25 @@ void SearchPicker::populateList(std::string_view filter) {
 
   std::string padded = " " + std::string(filter) + " ";
   if (padded == "  ") padded.clear();
-  std::string lowered = text::lowerCase(padded);
+  // An entry matches when the filter occurs in one of two haystacks: one
+  // space and the gloss, lower-cased, with ";" (A) or "," (B) read as a space.
+  static const ByteMap semicolonAsSpace = lowerCaseMapReading(';', ' ');
+  static const ByteMap commaAsSpace = lowerCaseMapReading(',', ' ');
+  const std::string lowered = text::lowerCase(padded);
+  const MappedSearch inA(lowered, semicolonAsSpace);
+  const MappedSearch inB(lowered, commaAsSpace);
 
   // The table's end is where the first look-up fails: past the highest index,
   // or at the first entry without a meaning (the empty entries after the
   // data file's last line).
-  std::string semicolonsAsSpaces, commasAsSpaces;
+  std::string haystack;
   for (std::size_t i = 0;; ++i) {
     try {
       std::string_view gloss = lexicon_->entryGloss(config_->kind, i);
       if (!lowered.empty()) {
-        makeHaystacks(gloss, semicolonsAsSpaces, commasAsSpaces);
-        if (!text::contains(semicolonsAsSpaces, lowered) &&
-            !text::contains(commasAsSpaces, lowered))
-          continue;
+        haystack.assign(1, ' ');
+        haystack.append(gloss);
+        if (!inA.foundIn(haystack) && !inB.foundIn(haystack)) continue;
       }
       std::string form = config_->latinForm(*lexicon_, i);
       std::size_t length = config_->trimmedFormLength ? text::trimSpaces(form).size() : form.size();
@@ -176,14 +161,12 @@ void SearchPicker::populateList(std::string_view filter) {
 // The last row whose gloss begins with exactly the search text followed by
 // ";" or ",", behind at least five filling spaces.
 void SearchPicker::selectBySearchText() {
-  std::string t = text::lowerCase(searchText_);
-  const std::string beforeSemicolon = "     " + t + ";";
-  const std::string beforeComma = "     " + t + ",";
-  std::string row;
+  const std::string t = text::lowerCase(searchText_);
+  const MappedSearch beforeSemicolon("     " + t + ";", lowerCaseMap());
+  const MappedSearch beforeComma("     " + t + ",", lowerCaseMap());
   for (std::size_t k = 0; k < rows_.size(); ++k) {
-    lowerInto(rows_[k].text, row);
-    if (text::contains(row, beforeSemicolon)) selected_ = static_cast<int>(k);
-    if (text::contains(row, beforeComma)) selected_ = static_cast<int>(k);
+    if (beforeSemicolon.foundIn(rows_[k].text)) selected_ = static_cast<int>(k);
+    if (beforeComma.foundIn(rows_[k].text)) selected_ = static_cast<int>(k);
   }
 }
 

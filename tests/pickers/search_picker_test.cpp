@@ -41,6 +41,12 @@ TEST(SearchPickerSearch, MatchesWholeWordsAndSelectsTheLastExactGloss) {
       {"lovely", {4}, 0},
       {"lover", {7}, -1},
       {"charity", {1}, 0},
+      // A separator in the search text can only be met through the other
+      // haystack; spaces count like any other character.
+      {"affection;", {0}, -1},
+      {"love,", {0, 7}, -1},
+      {" love", {}, -1},
+      {"   ", {}, -1},
   };
   for (const Case& c : cases) {
     SearchPicker picker(SearchPickerKind::noun, lexicon);
