@@ -25,8 +25,12 @@ std::string_view stemOf(std::string_view caption) {
   return s.substr(0, s.find('('));
 }
 
-bool isVowel(char c) { return std::string_view("aeiouy").find(c) != std::string_view::npos; }
-bool isVowelNoY(char c) { return std::string_view("aeiou").find(c) != std::string_view::npos; }
+bool isVowel(char c) {
+  return std::string_view("aeiouy").find(c) != std::string_view::npos;
+}
+bool isVowelNoY(char c) {
+  return std::string_view("aeiou").find(c) != std::string_view::npos;
+}
 
 // Field k of a table line, or nothing when the line is shorter.
 std::optional<std::string_view> tableField(std::string_view line, std::size_t k) {
