@@ -20,17 +20,24 @@ ByteMap lowerCaseMapReading(char separator, char as) {
   return map;
 }
 
-MappedSearch::MappedSearch(std::string needle, const ByteMap& map)
-    : needle_(std::move(needle)), map_(map), anchor_(needle_.find_first_not_of(' ')) {
+MappedSearch::MappedSearch(std::string needle, std::initializer_list<const ByteMap*> maps)
+    : needle_(std::move(needle)), maps_(maps), anchor_(needle_.find_first_not_of(' ')) {
   if (anchor_ == std::string::npos) return;
-  for (std::size_t b = 0; b < map_.size(); ++b)
-    if (map_[b] == needle_[anchor_]) anchorBytes_.push_back(static_cast<char>(b));
+  for (std::size_t b = 0; b < 256; ++b) {
+    bool mapsToAnchor = false;
+    for (const ByteMap* map : maps_) mapsToAnchor |= (*map)[b] == needle_[anchor_];
+    if (mapsToAnchor) anchorBytes_.push_back(static_cast<char>(b));
+  }
 }
 
 bool MappedSearch::matchesAt(std::string_view haystack, std::size_t p) const {
-  for (std::size_t j = 0; j < needle_.size(); ++j)
-    if (map_[static_cast<unsigned char>(haystack[p + j])] != needle_[j]) return false;
-  return true;
+  for (const ByteMap* map : maps_) {
+    std::size_t j = 0;
+    while (j < needle_.size() && (*map)[static_cast<unsigned char>(haystack[p + j])] == needle_[j])
+      ++j;
+    if (j == needle_.size()) return true;
+  }
+  return false;
 }
 
 bool MappedSearch::foundIn(std::string_view haystack) const {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,16 +21,19 @@ ByteMap lowerCaseMapReading(char separator, char as);
 
 class MappedSearch {
  public:
-  MappedSearch(std::string needle, const ByteMap& map);
+  // The maps are kept by reference.
+  MappedSearch(std::string needle, std::initializer_list<const ByteMap*> maps);
+  MappedSearch(std::string needle, const ByteMap& map) : MappedSearch(std::move(needle), {&map}) {}
 
-  // Whether `needle` occurs in `haystack` with every haystack byte mapped.
+  // Whether `needle` occurs in `haystack` with every haystack byte mapped
+  // through one of the maps (one candidate walk serves them all).
   bool foundIn(std::string_view haystack) const;
 
  private:
   bool matchesAt(std::string_view haystack, std::size_t p) const;
 
   std::string needle_;
-  ByteMap map_;
+  std::vector<const ByteMap*> maps_;
   // Candidates are found by the needle's first byte that is no space (far
   // rarer in a gloss than a space): the haystack bytes that map to it.
   std::size_t anchor_;

@@ -132,8 +132,7 @@ void SearchPicker::populateList(std::string_view filter) {
   static const ByteMap semicolonAsSpace = lowerCaseMapReading(';', ' ');
   static const ByteMap commaAsSpace = lowerCaseMapReading(',', ' ');
   const std::string lowered = text::lowerCase(padded);
-  const MappedSearch inA(lowered, semicolonAsSpace);
-  const MappedSearch inB(lowered, commaAsSpace);
+  const MappedSearch inAOrB(lowered, {&semicolonAsSpace, &commaAsSpace});
 
   // The table's end is where the first look-up fails: past the highest index,
   // or at the first entry without a meaning (the empty entries after the
@@ -145,7 +144,7 @@ void SearchPicker::populateList(std::string_view filter) {
       if (!lowered.empty()) {
         haystack.assign(1, ' ');
         haystack.append(gloss);
-        if (!inA.foundIn(haystack) && !inB.foundIn(haystack)) continue;
+        if (!inAOrB.foundIn(haystack)) continue;
       }
       std::string form = config_->latinForm(*lexicon_, i);
       std::size_t length = config_->trimmedFormLength ? text::trimSpaces(form).size() : form.size();

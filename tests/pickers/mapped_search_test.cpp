@@ -29,14 +29,36 @@ TEST(MappedSearch, AgreesWithMappingTheWholeText) {
                                    " \xC9t\xE9 d\xE9j\xE0, \x9F",
                                    "amor                love;",
                                    "  ;;  ,,  "};
-  const std::string needles[] = {
-      " love ", " love", "love",        " affection ", " passion ",   ";", "     ;",     "  ",
-      " ",      "",      " \xE9t\xE9 ", "\xFF",        "d\xE9j\xE0,", "l", "     love;", ";love"};
-  for (const ByteMap* map : maps)
-    for (const std::string& h : haystacks)
-      for (const std::string& n : needles)
+  const std::string needles[] = {" love ",
+                                 " love",
+                                 "love",
+                                 " affection ",
+                                 " passion ",
+                                 ";",
+                                 "     ;",
+                                 "  ",
+                                 " ",
+                                 "",
+                                 " \xE9t\xE9 ",
+                                 "\xFF",
+                                 "d\xE9j\xE0,",
+                                 "l",
+                                 "     love;",
+                                 ";love",
+                                 " love, affection ",
+                                 " love  affection",
+                                 " love; affection"};
+  const ByteMap commaAsSpace = lowerCaseMapReading(',', ' ');
+  for (const std::string& h : haystacks) {
+    for (const std::string& n : needles) {
+      for (const ByteMap* map : maps)
         EXPECT_EQ(MappedSearch(n, *map).foundIn(h), literally(h, n, *map))
             << "needle \"" << n << "\" in \"" << h << "\"";
+      EXPECT_EQ(MappedSearch(n, {&semicolonAsSpace, &commaAsSpace}).foundIn(h),
+                literally(h, n, semicolonAsSpace) || literally(h, n, commaAsSpace))
+          << "needle \"" << n << "\" in \"" << h << "\" through either map";
+    }
+  }
 }
 
 }  // namespace
