@@ -1,5 +1,5 @@
 // The five word pickers of the program, created together at start-up, each
-// with its complete result list.
+// with its complete result list. The lexicon must outlive them.
 #pragma once
 
 #include "lexicon/lexicon.h"
@@ -15,6 +15,18 @@ struct WordPickers {
         adjPicker(SearchPickerKind::adjective, lexicon),
         adverbPicker(SearchPickerKind::adverb, lexicon),
         prepositionPicker(lexicon) {}
+
+  // The search picker that fills slots of `kind`; nullptr for the kinds that
+  // have none (pronoun, tense, preposition).
+  SearchPicker* searchPickerFor(SlotKind kind) {
+    switch (kind) {
+      case SlotKind::noun: return &nounPicker;
+      case SlotKind::verb: return &verbPicker;
+      case SlotKind::adjective: return &adjPicker;
+      case SlotKind::adverb: return &adverbPicker;
+      default: return nullptr;
+    }
+  }
 
   SearchPicker nounPicker;
   SearchPicker verbPicker;

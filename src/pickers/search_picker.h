@@ -136,14 +136,16 @@ const SearchPickerConfig& searchPickerConfig(SearchPickerKind kind);
 class SearchPicker {
  public:
   // Creates the picker and runs its load step: the full list, nothing
-  // selected, the search text empty.
+  // selected, the search text empty. The lexicon must outlive the picker.
   SearchPicker(const SearchPickerConfig& config, const Lexicon& lexicon);
   SearchPicker(SearchPickerKind kind, const Lexicon& lexicon)
       : SearchPicker(searchPickerConfig(kind), lexicon) {}
 
   const SearchPickerConfig& config() const { return *config_; }
 
-  // The picker window is shown. Hiding it also leaves it (Form_Deactivate).
+  // The picker window is shown. Hiding it also leaves it (Form_Deactivate);
+  // the window may still forward the deactivation that hiding causes, as a
+  // second one changes nothing.
   bool Visible = false;
   void show();
   void hide();
