@@ -3,6 +3,7 @@
 // files beside the executables; where they are missing, on a generated
 // lexicon of the same size and line layout (the label says "synthetic").
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <filesystem>
 #include <sstream>
@@ -117,10 +118,13 @@ void BM_CreateAllPickers(benchmark::State& state) {
   const Lexicon& lexicon = benchLexicon(state);
   std::size_t bytes = 0;
   std::size_t rows = 0;
+  std::size_t heap = 0;
   for (auto _ : state) {
+    const std::size_t heapBefore = mallinfo2().uordblks;
     WordPickers pickers(lexicon);
     benchmark::DoNotOptimize(&pickers);
     state.PauseTiming();
+    heap = mallinfo2().uordblks - heapBefore;
     bytes = listBytes(pickers.nounPicker) + listBytes(pickers.verbPicker) +
             listBytes(pickers.adjPicker) + listBytes(pickers.adverbPicker) +
             listBytes(pickers.prepositionPicker);
@@ -130,7 +134,9 @@ void BM_CreateAllPickers(benchmark::State& state) {
     state.ResumeTiming();
   }
   state.counters["rows"] = static_cast<double>(rows);
+  // What the rows hold, and what the allocator hands out for them.
   state.counters["list_MiB"] = static_cast<double>(bytes) / (1024.0 * 1024.0);
+  state.counters["heap_MiB"] = static_cast<double>(heap) / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_CreateAllPickers)->Unit(benchmark::kMillisecond);
 
