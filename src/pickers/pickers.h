@@ -20,11 +20,16 @@ struct WordPickers {
   // have none (pronoun, tense, preposition).
   SearchPicker* searchPickerFor(SlotKind kind) {
     switch (kind) {
-      case SlotKind::noun: return &nounPicker;
-      case SlotKind::verb: return &verbPicker;
-      case SlotKind::adjective: return &adjPicker;
-      case SlotKind::adverb: return &adverbPicker;
-      default: return nullptr;
+      case SlotKind::noun:
+        return &nounPicker;
+      case SlotKind::verb:
+        return &verbPicker;
+      case SlotKind::adjective:
+        return &adjPicker;
+      case SlotKind::adverb:
+        return &adverbPicker;
+      default:
+        return nullptr;
     }
   }
 
