@@ -64,11 +64,10 @@ const std::array<ExampleDescription, 17> kDescriptions = {{
      .second = {.pronoun = "yousing_acted"},
      .alternativeOrder = true},
 
-    // Ego in libertate natus sum.
+    // Ego in libertate nascor: I am born in freedom.
     {.fileName = "ex_I_am_born_in_freedom",
      .first = {.pronoun = "i_option"},
      .verb = verb("nascor, nasci"),
-     .tense = "did/didst",
      .preposition = preposition("in", "ABL"),
      .prepositionThing = {.noun = noun("libertas, libertatis")}},
 
