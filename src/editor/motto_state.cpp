@@ -10,10 +10,10 @@ const std::array<SlotInfo, 22> kSlots = {{
      "Adjective: Describe the thing (optional)"},
     {"secondActorNounText", &MottoState::secondActorNounText, SlotKind::noun, PronounMenu::none,
      "Noun: What is the other thing, if any?"},
-    {"secondActorPronoun", &MottoState::secondActorPronoun, SlotKind::pronoun,
-     PronounMenu::actor, ""},
-    {"secondActorAdjText", &MottoState::secondActorAdjText, SlotKind::adjective,
-     PronounMenu::none, "Adjective: Describe the thing (optional)"},
+    {"secondActorPronoun", &MottoState::secondActorPronoun, SlotKind::pronoun, PronounMenu::actor,
+     ""},
+    {"secondActorAdjText", &MottoState::secondActorAdjText, SlotKind::adjective, PronounMenu::none,
+     "Adjective: Describe the thing (optional)"},
     {"actedNounText", &MottoState::actedNounText, SlotKind::noun, PronounMenu::none,
      "Noun: What is the thing?"},
     {"actedPronounText", &MottoState::actedPronounText, SlotKind::pronoun, PronounMenu::acted, ""},
@@ -21,10 +21,10 @@ const std::array<SlotInfo, 22> kSlots = {{
      "Adjective: Describe the thing (optional)"},
     {"secondActedNounText", &MottoState::secondActedNounText, SlotKind::noun, PronounMenu::none,
      "Noun: What is the thing?"},
-    {"secondActedPronoun", &MottoState::secondActedPronoun, SlotKind::pronoun,
-     PronounMenu::acted, ""},
-    {"secondActedAdjText", &MottoState::secondActedAdjText, SlotKind::adjective,
-     PronounMenu::none, "Adjective: Describe the thing (optional)"},
+    {"secondActedPronoun", &MottoState::secondActedPronoun, SlotKind::pronoun, PronounMenu::acted,
+     ""},
+    {"secondActedAdjText", &MottoState::secondActedAdjText, SlotKind::adjective, PronounMenu::none,
+     "Adjective: Describe the thing (optional)"},
     {"verbText", &MottoState::verbText, SlotKind::verb, PronounMenu::none, "Verb: What happens?"},
     {"verbTenseText", &MottoState::verbTenseText, SlotKind::tense, PronounMenu::none, ""},
     {"adVerbText", &MottoState::adVerbText, SlotKind::adverb, PronounMenu::none,
@@ -35,10 +35,10 @@ const std::array<SlotInfo, 22> kSlots = {{
      PronounMenu::acted, ""},
     {"prepositionNounText", &MottoState::prepositionNounText, SlotKind::noun, PronounMenu::none,
      "Name a thing"},
-    {"prepositionAdjText", &MottoState::prepositionAdjText, SlotKind::adjective,
-     PronounMenu::none, ""},
-    {"secondPrepositionPronounText", &MottoState::secondPrepositionPronounText,
-     SlotKind::pronoun, PronounMenu::acted, ""},
+    {"prepositionAdjText", &MottoState::prepositionAdjText, SlotKind::adjective, PronounMenu::none,
+     ""},
+    {"secondPrepositionPronounText", &MottoState::secondPrepositionPronounText, SlotKind::pronoun,
+     PronounMenu::acted, ""},
     {"secondPrepositionNounText", &MottoState::secondPrepositionNounText, SlotKind::noun,
      PronounMenu::none, "Name another thing"},
     {"secondPrepositionAdjText", &MottoState::secondPrepositionAdjText, SlotKind::adjective,
@@ -52,7 +52,7 @@ const SlotInfo* findSlot(std::string_view name) {
 }
 
 const std::array<std::string_view, 11> kTensePhrases = {
-    "do/does/dost/doth", "did/didst", "had",    "will", "might",         "will have",
-    "might have",        "should",    "can",    "would like to",         "swear to"};
+    "do/does/dost/doth", "did/didst", "had", "will",          "might",   "will have",
+    "might have",        "should",    "can", "would like to", "swear to"};
 
 }  // namespace lexorra

@@ -73,9 +73,9 @@ struct MottoState {
   OptionButton Option1, Option2, Option3{true, false};  // first thing
   OptionButton Option4, Option5, Option6{true, false};  // second thing
   OptionButton Option7, Option8, Option9{true, false};  // the preposition's noun
-  Frame Frame2;  // shows Option1 to Option3
-  Frame Frame4;  // shows Option4 to Option6
-  Frame Frame3;  // shows Option7 to Option9
+  Frame Frame2;                                         // shows Option1 to Option3
+  Frame Frame4;                                         // shows Option4 to Option6
+  Frame Frame3;                                         // shows Option7 to Option9
 
   // Sections.
   TickBox actorTickBox{0, true};    // "The first thing(s)"

@@ -24,20 +24,24 @@ struct EnglishTables {
   std::vector<std::string> irregularNouns = std::vector<std::string>(kIrregularNounCapacity);
 };
 
-// Fill the tables from "engIrregVerbs.txt" / "engIrregNouns.txt" in `folder`
-// (the program's folder when omitted), or from a stream. Throw DataFileError
-// for a missing, unreadable or empty file or one with too many lines; the
+// Fill one table from "engIrregVerbs.txt" / "engIrregNouns.txt" in `folder`,
+// or from a stream; each line is stored as read, without its line end, and
+// positions past the last line are empty. Throw DataFileError for a missing,
+// unreadable or empty file or one with more lines than the table holds; the
 // table is left unchanged then.
 void loadIrregularVerbs(EnglishTables& tables, const std::filesystem::path& folder);
 void loadIrregularVerbs(EnglishTables& tables, std::istream& in);
 void loadIrregularNouns(EnglishTables& tables, const std::filesystem::path& folder);
 void loadIrregularNouns(EnglishTables& tables, std::istream& in);
-// Both, from `folder`.
+// Both, verbs first, from `folder` or from the program's folder.
 EnglishTables loadEnglishTables(const std::filesystem::path& folder);
+EnglishTables loadEnglishTables();
 
-// The caption with its first word turned into the past participle.
+// The caption with its stem (the text before the first space, "/" or "(")
+// turned into the past participle wherever it occurs; "" for "".
 std::string pastParticiple(const EnglishTables& tables, std::string_view caption);
-// The plural of a noun caption.
+// The plural of a noun caption: suffix rules on the whole caption, then the
+// irregular table looked up by the stem; "" for "".
 std::string nounPlural(const EnglishTables& tables, std::string_view caption);
 
 }  // namespace lexorra

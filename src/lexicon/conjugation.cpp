@@ -32,10 +32,14 @@ std::string_view verbField(std::string_view line, long k) {
 // Tense of verb 0 that carries a compound ("tbc") form of the given tense.
 int auxiliaryTense(int tense) {
   switch (tense) {
-    case 1: return 0;
-    case 2: return 3;
-    case 5: return 4;
-    default: return 6;
+    case 1:
+      return 0;
+    case 2:
+      return 3;
+    case 5:
+      return 4;
+    default:
+      return 6;
   }
 }
 
@@ -59,7 +63,8 @@ std::string Lexicon::verbForm(LexIndex index, int tense, int person, int number,
       std::string_view stem = verbField(line, kCommandStem);
       if (number == 0) {
         result = stem;
-        if (text::contains(line, "ferre ")) result = stem.substr(0, stem.size() >= 2 ? stem.size() - 2 : 0);
+        if (text::contains(line, "ferre "))
+          result = stem.substr(0, stem.size() >= 2 ? stem.size() - 2 : 0);
         if (text::contains(line, " esse ")) result = "es";
       } else {
         // The plural command is the present indicative's second plural with
@@ -76,17 +81,21 @@ std::string Lexicon::verbForm(LexIndex index, int tense, int person, int number,
   } else {
     long position = 0;
     if (person == 0) {
-      if (tense == 0 && voice == 0) position = 1;
-      else if (tense == 1 && voice == 0) position = 2;
-      else if (tense == 0 && voice == 1) position = 3;
+      if (tense == 0 && voice == 0)
+        position = 1;
+      else if (tense == 1 && voice == 0)
+        position = 2;
+      else if (tense == 0 && voice == 1)
+        position = 3;
     } else {
       position = 6 + 72L * voice + 12L * tense + 6L * mood + personSlot(person, number);
     }
     result = verbField(line, position);
   }
 
-  const bool compound = (result == "tbc" && (tense == 1 || tense == 2 || tense == 5 || tense == 6)) ||
-                        (result == "tbcte" && tense == 6);
+  const bool compound =
+      (result == "tbc" && (tense == 1 || tense == 2 || tense == 5 || tense == 6)) ||
+      (result == "tbcte" && tense == 6);
   if (compound) {
     result = perfectParticiple(index, number, actor) + " " +
              verbForm(0, auxiliaryTense(tense), person, number, 0, mood, actor);

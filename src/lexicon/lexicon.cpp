@@ -18,7 +18,9 @@ const std::array<TableInfo, 7> kTables = {{
     {Table::pronoun, "pronouns.dat", 30, false, "pronoun"},
 }};
 
-const TableInfo& tableInfo(Table table) { return kTables[static_cast<std::size_t>(table)]; }
+const TableInfo& tableInfo(Table table) {
+  return kTables[static_cast<std::size_t>(table)];
+}
 
 namespace {
 
@@ -108,6 +110,8 @@ Lexicon loadDictionaries(const std::filesystem::path& folder) {
   return lexicon;
 }
 
-Lexicon loadDictionaries() { return loadDictionaries(programFolder()); }
+Lexicon loadDictionaries() {
+  return loadDictionaries(programFolder());
+}
 
 }  // namespace lexorra

@@ -34,7 +34,7 @@ struct TableInfo {
   Table table;
   std::string_view fileName;
   std::size_t capacity;
-  bool expanded;      // stored with the one-character abbreviations of expandLine
+  bool expanded;          // stored with the one-character abbreviations of expandLine
   std::string_view kind;  // the word kind that selects it in entryGloss/englishHeadword
 };
 
@@ -105,8 +105,7 @@ class Lexicon {
   // voice 0 active, 1 passive; mood 0 indicative, 1 subjunctive.
   std::string verbForm(LexIndex index, int tense, int person, int number, int voice, int mood,
                        const ActorAgreement& actor = {}) const;
-  std::string perfectParticiple(LexIndex index, int number,
-                                const ActorAgreement& actor = {}) const;
+  std::string perfectParticiple(LexIndex index, int number, const ActorAgreement& actor = {}) const;
 
  private:
   struct Lines {

@@ -69,8 +69,7 @@ std::string_view Lexicon::nounForm(LexIndex index, int caseCode, int number) con
   return field(line, k, "noun");
 }
 
-std::string_view Lexicon::pronounForm(LexIndex index, int caseCode, int number,
-                                      int gender) const {
+std::string_view Lexicon::pronounForm(LexIndex index, int caseCode, int number, int gender) const {
   if (index.isBlank()) return {};
   std::string_view line = entry(Table::pronoun, index);
   long k = static_cast<long>(caseOffset(caseCode)) + 6L * number + 12L * gender;

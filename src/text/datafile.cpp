@@ -84,8 +84,8 @@ std::vector<std::string_view> splitLines(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size()) {
     const void* nl = std::memchr(text.data() + pos, '\n', text.size() - pos);
-    std::size_t end = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - text.data())
-                         : text.size();
+    std::size_t end =
+        nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - text.data()) : text.size();
     std::size_t lineEnd = end;
     if (nl && lineEnd > pos && text[lineEnd - 1] == '\r') --lineEnd;
     lines.push_back(text.substr(pos, lineEnd - pos));
@@ -108,8 +108,8 @@ std::vector<std::string> readDataLines(std::istream& in, std::string_view fileNa
   return checkedLines(readWholeStream(in, fileName), fileName, capacity);
 }
 
-std::vector<std::string> readDataLines(const std::filesystem::path& path,
-                                       std::string_view fileName, std::size_t capacity) {
+std::vector<std::string> readDataLines(const std::filesystem::path& path, std::string_view fileName,
+                                       std::size_t capacity) {
   return checkedLines(readWholeFile(path, fileName), fileName, capacity);
 }
 

@@ -52,7 +52,7 @@ void checkLineCount(std::size_t lineCount, std::string_view fileName, std::size_
 // checked by checkLineCount.
 std::vector<std::string> readDataLines(std::istream& in, std::string_view fileName,
                                        std::size_t capacity);
-std::vector<std::string> readDataLines(const std::filesystem::path& path,
-                                       std::string_view fileName, std::size_t capacity);
+std::vector<std::string> readDataLines(const std::filesystem::path& path, std::string_view fileName,
+                                       std::size_t capacity);
 
 }  // namespace lexorra

@@ -1,0 +1,83 @@
+// Loading a lexicon filled to every table's capacity with lines of realistic
+// length, and a mix of look-ups on it.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "lexicon/lexicon.h"
+
+namespace {
+
+using lexorra::Lexicon;
+using lexorra::Table;
+
+// A line of `fields` forms of about `formLength` characters, then a meaning.
+std::string syntheticLine(std::size_t i, int fields, int formLength) {
+  std::string line;
+  std::string form(static_cast<std::size_t>(formLength), 'a');
+  for (int k = 0; k < fields; ++k) {
+    form[0] = static_cast<char>('a' + (i + static_cast<std::size_t>(k)) % 26);
+    line += form;
+    line += ' ';
+  }
+  return line +
+         (fields > 100 ? "::to l%ve, to b* l@k*d; to s$ppose" : "::love, affection; charity");
+}
+
+const std::filesystem::path& syntheticFolder() {
+  static const std::filesystem::path dir = [] {
+    auto d = std::filesystem::temp_directory_path() / "lexorra_bench_lexicon";
+    std::filesystem::create_directories(d);
+    for (const auto& info : lexorra::kTables) {
+      std::ofstream out(d / info.fileName, std::ios::binary);
+      int fields = 20, len = 8;                                   // nouns: about 200 bytes
+      if (info.table == Table::adjective) fields = 110, len = 8;  // about 1 KB
+      if (info.table == Table::verb) fields = 160, len = 8;       // about 1.5 KB
+      if (info.table == Table::pronoun) fields = 36, len = 5;
+      for (std::size_t i = 0; i < info.capacity; ++i)
+        out << syntheticLine(i, fields, len) << "\r\n";
+    }
+    return d;
+  }();
+  return dir;
+}
+
+void BM_LoadDictionariesFull(benchmark::State& state) {
+  const auto& dir = syntheticFolder();
+  for (auto _ : state) {
+    Lexicon lex = lexorra::loadDictionaries(dir);
+    benchmark::DoNotOptimize(lex);
+  }
+}
+BENCHMARK(BM_LoadDictionariesFull)->Unit(benchmark::kMillisecond);
+
+// One look-up of each kind the renderer and the pickers make, per iteration
+// of the inner loop; reported per look-up.
+void BM_LookupMix(benchmark::State& state) {
+  static const Lexicon lex = lexorra::loadDictionaries(syntheticFolder());
+  std::size_t i = 0;
+  constexpr int kLookupsPerRound = 8;
+  for (auto _ : state) {
+    i = (i * 7919 + 13) % 7547;
+    benchmark::DoNotOptimize(lex.nounForm(i, 5, 1));
+    benchmark::DoNotOptimize(lex.nounGender(i));
+    benchmark::DoNotOptimize(lex.adjectiveForm(i, 2, 1, 2, 2));
+    benchmark::DoNotOptimize(lex.pronounForm(i % 30, 3, 1, 1));
+    benchmark::DoNotOptimize(lex.verbForm(i, 4, 3, 1, 0, 0));
+    benchmark::DoNotOptimize(lex.entryGloss("noun", i));
+    benchmark::DoNotOptimize(lex.englishHeadword("verb", i));
+    benchmark::DoNotOptimize(lex.prepositionCase(i % 93));
+  }
+  state.SetItemsProcessed(state.iterations() * kLookupsPerRound);
+}
+BENCHMARK(BM_LookupMix);
+
+void BM_VerbFormLastField(benchmark::State& state) {
+  static const Lexicon lex = lexorra::loadDictionaries(syntheticFolder());
+  for (auto _ : state) benchmark::DoNotOptimize(lex.verbForm(7000, 5, 2, 0, 1, 1));
+}
+BENCHMARK(BM_VerbFormLastField);
+
+}  // namespace

@@ -1,0 +1,316 @@
+#include "lexicon/lexicon.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace lexorra {
+namespace {
+
+// A verb line of 160 fields where field k reads "f<k>", with some fields
+// replaced, then the meaning.
+std::string verbLine(const std::map<int, std::string>& fields = {},
+                     const std::string& meaning = "do") {
+  std::string line;
+  for (int k = 0; k < 160; ++k) {
+    if (k > 0) line += ' ';
+    auto it = fields.find(k);
+    line += it != fields.end() ? it->second : "f" + std::to_string(k);
+  }
+  return line + " ::" + meaning;
+}
+
+// A line of `count` fields "f0 f1 ..." then the meaning.
+std::string numberedLine(int count, const std::string& meaning = "thing") {
+  std::string line;
+  for (int k = 0; k < count; ++k) line += "f" + std::to_string(k) + " ";
+  return line + "::" + meaning;
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const auto& l : lines) out += l + "\r\n";
+  return out;
+}
+
+void load(Lexicon& lex, Table table, const std::vector<std::string>& lines) {
+  std::istringstream in(joinLines(lines));
+  lex.loadTable(table, in);
+}
+
+TEST(LexiconLoading, ExpandsTrimsAndKeepsIndexes) {
+  Lexicon lex;
+  load(lex, Table::noun, {"%r@s% ", "   ", "m%ns@ ::m@nd", ""});
+  EXPECT_EQ(lex.line(Table::noun, 0), "ris");  // "%" at either end becomes a space, trimmed
+  EXPECT_EQ(lex.line(Table::noun, 1), "");     // spaces only: an empty entry
+  EXPECT_EQ(lex.line(Table::noun, 2), "m nsi ::mind");
+  EXPECT_EQ(lex.line(Table::noun, 3), "");  // CR LF CR LF: one empty last line
+  EXPECT_EQ(lex.line(Table::noun, 4), "");  // past the file: empty
+
+  load(lex, Table::adverb, {"b*n* ::well"});  // adverbs are not expanded
+  EXPECT_EQ(lex.line(Table::adverb, 0), "b*n* ::well");
+  EXPECT_EQ(expandLine("%\xE6*@\xA3$"), " aeiou");
+}
+
+TEST(LexiconLoading, CapacityIsExactAndOneMoreLineFails) {
+  Lexicon lex;
+  std::string full;
+  for (int i = 0; i < 19491; ++i) full += "n" + std::to_string(i) + " ::x\r\n";
+  std::istringstream exact(full);
+  lex.loadTable(Table::noun, exact);
+  EXPECT_EQ(lex.line(Table::noun, 19490), "n19490 ::x");
+
+  std::istringstream tooLong(full + "extra ::x\r\n");
+  try {
+    lex.loadTable(Table::noun, tooLong);
+    FAIL() << "a 19,492nd line must not load";
+  } catch (const DataFileError& e) {
+    EXPECT_EQ(e.file(), "nouns.dat");
+    EXPECT_EQ(e.line(), 19492u);
+    EXPECT_EQ(e.reason(), "nouns.dat has 19,492 lines; at most 19,491 fit");
+  }
+  // The failed load left the table as it was.
+  EXPECT_EQ(lex.line(Table::noun, 0), "n0 ::x");
+
+  std::istringstream empty("");
+  EXPECT_THROW(lex.loadTable(Table::pronoun, empty), DataFileError);
+}
+
+class LexiconFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("lexorra_lexicon_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir_);
+    for (const TableInfo& info : kTables) write(info.fileName, numberedLine(120, "word"));
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  void write(std::string_view name, const std::string& line) {
+    std::ofstream(dir_ / name, std::ios::binary) << line << "\r\n";
+  }
+  std::filesystem::path dir_;
+};
+
+TEST_F(LexiconFolder, LoadsAllSevenFiles) {
+  Lexicon lex = loadDictionaries(dir_);
+  for (const TableInfo& info : kTables) EXPECT_EQ(lex.entryGloss(info.kind, 0), "word");
+  // A copy keeps working after the original is gone.
+  Lexicon copy = lex;
+  lex = Lexicon();
+  EXPECT_EQ(copy.nounForm(0, 1, 0), "f5");
+}
+
+TEST_F(LexiconFolder, StopsAtTheFirstBadFileInLoadOrder) {
+  std::filesystem::remove(dir_ / "verbs.dat");
+  std::filesystem::remove(dir_ / "nouns.dat");
+  try {
+    loadDictionaries(dir_);
+    FAIL() << "a missing file must stop loading";
+  } catch (const DataFileError& e) {
+    EXPECT_EQ(e.file(), "verbs.dat");
+    EXPECT_NE(std::string(e.what()).find("cannot be found"), std::string::npos);
+  }
+  write("verbs.dat", "");
+  std::ofstream(dir_ / "verbs.dat", std::ios::binary | std::ios::trunc);  // empty file
+  EXPECT_THROW(loadDictionaries(dir_), DataFileError);
+}
+
+class LexiconLookups : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    load(lex, Table::noun,
+         {
+             "amor amoris 3 M x amor amoris amore amori amorem amor amores amorum amoribus "
+             "amoribus amores amores ::love, affection; charity (Christian) ",  // 0
+             "x x x M F a b c d e f g h i j k l ::both markers",                // 1
+             "x x x C x a b c d e f g h i j k l ::common",                      // 2
+             "x x x x x a b c d e f g h i j k l ::none",                        // 3
+             "fas x x N x fas b c d e f g h i j k l ::right; undeclined",       // 4
+             "x x x N C M a b c d e f g h i j k l ::all four",                  // 5
+             "no meaning here",                                                 // 6
+             "short ::(be) able",                                               // 7
+         });
+    load(lex, Table::pronoun, {numberedLine(36, "I, me")});
+    load(lex, Table::adjective, {numberedLine(108, "good, honest")});
+    load(lex, Table::preposition, {"  cum x x x ABL ::with", "(dative) x x x DAT ::to, for"});
+    load(lex, Table::adverb, {"bene ::well; rightly"});
+  }
+  Lexicon lex;
+};
+
+TEST_F(LexiconLookups, NounGender) {
+  const std::pair<LexIndex, int> cases[] = {
+      {0, 0}, {1, 1}, {2, 2}, {3, 0}, {4, 2}, {5, 2}, {"blank", 2}, {"1", 1},
+  };
+  for (const auto& [index, gender] : cases) EXPECT_EQ(lex.nounGender(index), gender);
+}
+
+TEST_F(LexiconLookups, FormsByFieldArithmetic) {
+  struct Case {
+    std::string_view got, expected;
+  };
+  const Case cases[] = {
+      {lex.nounForm(0, 1, 0), "amor"},
+      {lex.nounForm(0, 2, 0), "amoris"},
+      {lex.nounForm(0, 5, 1), "amores"},  // field 15
+      {lex.nounForm(0, 3, 1), "amoribus"},
+      {lex.nounForm(3, 0, 1), "f"},    // no case asked: field 4 + 6 = 10
+      {lex.nounForm(3, 7, 0), "x"},    // a case outside 1..6: field 4
+      {lex.nounForm(4, 5, 1), "fas"},  // undeclined: always field 5
+      {lex.pronounForm(0, 5, 1, 1), "f21"},
+      {lex.pronounForm(0, 0, 0, 0), "f0"},
+      {lex.pronounForm(0, 6, 0, 2), "f25"},
+      {lex.adjectiveForm(0, 2, 0, 2, 1), "f62"},
+      {lex.adjectiveForm(0, 3, 1, 2, 2), "f107"},
+      {lex.adverbForm(0), "bene"},
+      {lex.prepositionForm(0), "cum"},  // lines are trimmed when loaded
+      {lex.prepositionForm(1), "(dative)"},
+      {lex.prepositionCase(0), "ABL"},
+      {lex.prepositionCase(1), "DAT"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.got, c.expected);
+}
+
+TEST_F(LexiconLookups, MeaningsAndHeadwords) {
+  EXPECT_EQ(lex.entryGloss("noun", 0), "love, affection; charity (Christian)");
+  EXPECT_EQ(lex.englishHeadword("noun", 0), "love");
+  EXPECT_EQ(lex.englishHeadword("noun", 7), "");  // "(be) able"
+  EXPECT_EQ(lex.englishHeadword("adverb", 0), "well");
+  EXPECT_EQ(lex.englishHeadword("adjective", 0), "good");
+  EXPECT_EQ(lex.englishHeadword("preposition", 1), "to");
+  EXPECT_EQ(lex.entryGloss("conjunctive", "blank"), "");
+  EXPECT_EQ(lex.entryGloss("interjection", 0), "");  // not a kind
+}
+
+TEST_F(LexiconLookups, BlankYieldsEmptyText) {
+  EXPECT_EQ(lex.nounForm("blank", 1, 0), "");
+  EXPECT_EQ(lex.pronounForm("blank", 1, 0, 0), "");
+  EXPECT_EQ(lex.adjectiveForm("blank", 1, 0, 0, 0), "");
+  EXPECT_EQ(lex.adverbForm("blank"), "");
+  EXPECT_EQ(lex.prepositionForm("blank"), "");
+  EXPECT_EQ(lex.prepositionCase("blank"), "");
+  EXPECT_EQ(lex.englishHeadword("verb", "blank"), "");
+  EXPECT_EQ(lex.verbForm("blank", 0, 3, 0, 0, 0), "");
+  EXPECT_EQ(lex.perfectParticiple("blank", 0), "");
+}
+
+TEST_F(LexiconLookups, OutOfRangeReachesTheCaller) {
+  EXPECT_THROW(lex.nounForm(19491, 1, 0), LookupOutOfRange);  // past the table
+  EXPECT_THROW(lex.nounForm(-1, 1, 0), LookupOutOfRange);
+  EXPECT_THROW(lex.nounForm("influx", 1, 0), LookupOutOfRange);  // not a number
+  EXPECT_THROW(lex.nounForm("", 1, 0), LookupOutOfRange);
+  EXPECT_THROW(lex.nounForm("12x", 1, 0), LookupOutOfRange);
+  EXPECT_THROW(lex.nounForm(7, 1, 1), LookupOutOfRange);        // field past the line
+  EXPECT_THROW(lex.entryGloss("noun", 6), LookupOutOfRange);    // no "::"
+  EXPECT_THROW(lex.entryGloss("noun", 100), LookupOutOfRange);  // an empty entry
+  EXPECT_THROW(lex.pronounForm(30, 1, 0, 0), LookupOutOfRange);
+  EXPECT_THROW(lex.nounGender("abc"), LookupOutOfRange);
+}
+
+class Conjugation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::vector<std::string> verbs(6854);
+    // Verb 0, "to be": field 9 "est", 10 "sunt", 151 "es", plural field 11 "estis".
+    verbs[0] = verbLine({{0, "sum"},
+                         {1, "esse"},
+                         {7, "sum"},
+                         {9, "est"},
+                         {10, "sunt"},
+                         {11, "estis"},
+                         {12, "es"},
+                         {15, "sit"},
+                         {45, "erat"},
+                         {58, "erunt"},
+                         {151, "es"}},
+                        "be");
+    verbs[1] = verbLine({{1, "amare"}, {11, "amatis"}, {151, "ama"}, {156, "amatus"}}, "love");
+    verbs[2] = verbLine({{1, "monere"}, {11, "monetis"}, {151, "mone"}}, "warn");
+    verbs[3] = verbLine({{1, "regere"}, {11, "regitis"}, {151, "rege"}}, "rule");
+    verbs[4] = verbLine({{1, "audire"}, {11, "auditis"}, {151, "audi"}}, "hear");
+    verbs[5] = verbLine({{1, "facere"}, {11, "facitis"}, {151, "fac"}}, "make");
+    verbs[6] = verbLine({{1, "ferre"}, {11, "fertis"}, {151, "ferte"}}, "carry");
+    verbs[7] = verbLine({{1, "hortari"}, {11, "hortamini"}, {151, "hortare"}}, "urge");
+    verbs[8] = verbLine({{21, "tbc"},
+                         {22, "tbc"},
+                         {33, "tbc"},
+                         {70, "tbc"},
+                         {15, "tbc"},
+                         {7, "tbc"},
+                         {156, "captus"}},
+                        "take");
+    for (std::size_t i = 9; i < verbs.size(); ++i) verbs[i] = verbLine({}, "other");
+    load(lex, Table::verb, verbs);
+    load(lex, Table::noun, {"x x x F x rosa ::rose", "x x x N x bellum ::war"});
+  }
+  Lexicon lex;
+};
+
+TEST_F(Conjugation, FieldPositions) {
+  struct Case {
+    int tense, person, number, voice, mood;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {0, 3, 0, 0, 0, "f9"},    // present active indicative 3sg
+      {1, 1, 1, 0, 1, "f26"},   // perfect active subjunctive 1pl
+      {5, 2, 0, 1, 1, "f150"},  // future perfect passive subjunctive 2sg
+      {3, 2, 1, 0, 0, "f47"},   // imperfect 2pl
+      {0, 0, 0, 0, 0, "f1"},    // infinitives
+      {1, 0, 0, 0, 0, "f2"},   {0, 0, 0, 1, 0, "f3"},
+      {2, 0, 0, 0, 0, "f0"},   // any other infinitive: the head field
+      {6, 3, 1, 0, 0, "f16"},  // command 3pl: present active subjunctive
+      {6, 1, 0, 1, 0, "f13"},  // command 1sg whatever the voice
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(lex.verbForm(9, c.tense, c.person, c.number, c.voice, c.mood), c.expected)
+        << c.tense << c.person << c.number << c.voice << c.mood;
+}
+
+TEST_F(Conjugation, SecondPersonCommandsOfEveryConjugation) {
+  struct Case {
+    int verb;
+    std::string singular, plural;
+  };
+  const Case cases[] = {
+      {1, "ama", "amate"},   {2, "mone", "monete"},       {3, "rege", "regite"},
+      {4, "audi", "audite"}, {5, "fac", "facite"},        {6, "fer", "ferte"},
+      {0, "es", "este"},     {7, "hortare", "hortamini"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(lex.verbForm(c.verb, 6, 2, 0, 0, 0), c.singular) << c.verb;
+    EXPECT_EQ(lex.verbForm(c.verb, 6, 2, 1, 0, 0), c.plural) << c.verb;
+  }
+}
+
+TEST_F(Conjugation, CompoundFormsAgreeWithTheFirstThing) {
+  struct Case {
+    int tense, person, number;
+    ActorAgreement actor;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {1, 3, 0, {"blank", "She"}, "capta est"},        // perfect: present of "to be"
+      {1, 3, 1, {"1", "()"}, "capta sunt"},            // neuter noun, plural
+      {1, 3, 1, {"0", "The (plural)"}, "capti sunt"},  // "the" contains "he": masculine
+      {1, 3, 0, {"0", "()"}, "capta est"},             // feminine noun
+      {1, 3, 0, {"blank", "It"}, "captum est"},
+      {1, 3, 0, {"blank", "You (single)"}, "captus est"},
+      {2, 3, 0, {"blank", "He"}, "captus erat"},    // pluperfect: imperfect of "to be"
+      {5, 3, 1, {"blank", "they"}, "capta erunt"},  // future perfect: future of "to be"
+      {6, 3, 0, {"blank", "I"}, "captum sit"},      // command of a "tbc" subjunctive
+      {0, 1, 0, {}, "tbc"},                         // a present "tbc" stays
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(lex.verbForm(8, c.tense, c.person, c.number, 0, 0, c.actor), c.expected)
+        << c.tense << " " << c.actor.actorPronounCaption;
+  EXPECT_EQ(lex.perfectParticiple(1, 1, {"blank", "we"}), "amata");  // neuter plural
+  EXPECT_EQ(lex.perfectParticiple(1, 1, {"blank", "her"}), "amatae");
+}
+
+}  // namespace
+}  // namespace lexorra
