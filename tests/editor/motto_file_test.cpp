@@ -95,7 +95,7 @@ class MottoFileTest : public ::testing::Test {
   }
 
   fs::path folder_;
-  Lexicon lexicon_ = testing::smallLexicon();
+  Lexicon lexicon_ = editortest::editorLexicon();
 };
 
 TEST_F(MottoFileTest, ResetEmptiesAndHidesEverything) {

@@ -6,7 +6,7 @@
 
 #include "lexicon/lexicon.h"
 
-namespace lexorra::testing {
+namespace lexorra::editortest {
 
 // `count` numbered forms "<stem>0 <stem>1 ...", then the meaning.
 inline std::string formsLine(const std::string& stem, int count, const std::string& meaning) {
@@ -18,7 +18,7 @@ inline std::string formsLine(const std::string& stem, int count, const std::stri
 // Nouns 0 "love", 1 "fear", 2 empty, 3 a line without a meaning; adjectives
 // 0 "my", 1 "good"; verbs 0 "be", 1 "love"; adverbs 0 "always"; prepositions
 // 0 "without", 1 "with".
-inline Lexicon smallLexicon() {
+inline Lexicon editorLexicon() {
   Lexicon lexicon;
   auto load = [&](Table table, const std::string& text) {
     std::istringstream in(text);
@@ -33,4 +33,4 @@ inline Lexicon smallLexicon() {
   return lexicon;
 }
 
-}  // namespace lexorra::testing
+}  // namespace lexorra::editortest
