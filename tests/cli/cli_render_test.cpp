@@ -96,7 +96,7 @@ TEST(CliRender, RendersTheExamples) {
       (std::vector<std::string>{
           R"({"file": "ex_i_love_you", "latin": "ego te amo", "english": "I love you."})",
           R"({"file": "Ex_Love_conquers_everythings", "latin": "amor omnia vincit", )"
-          R"("english": "Love conquers each."})",
+          R"("english": "Love conquers all."})",
           R"({"file": "ex_without_fear", "latin": " sine metu ", "english": "Without fear."})",
       }));
 

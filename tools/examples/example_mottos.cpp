@@ -104,7 +104,7 @@ const std::array<ExampleDescription, 17> kDescriptions = {{
     {.fileName = "ex_let_god_bless_america",
      .first = {.noun = noun("Deus, Dei")},
      .verb = verb("benedico, benedicere"),
-     .tense = "might",
+     .tense = "should",
      .second = {.noun = noun("America, Americae")},
      .alternativeOrder = true},
 
