@@ -125,7 +125,29 @@ def read_dictline(path):
                     continue
                 meaning = meaning.lstrip("|").strip()
             entries.append(Entry(int(ident), stems, pos.strip(), morph.split(), code.split(), meaning))
+    for e in entries:
+        lead_with_usual_sense(e)
     return entries
+
+
+# A few very common words whose usual sense is not the source's first one.
+# That sense (the source's own words) is moved to the front, so that a slot's
+# caption and the English meaning read naturally: omnis "all", not "each";
+# nascor "be born", not "be produced spontaneously".
+LEADING_SENSE = {
+    ("ADJ", "omn"): "all/the whole of",
+    ("V", "nasc"): "be born/begotten/formed/destined",
+}
+
+
+def lead_with_usual_sense(entry):
+    sense = LEADING_SENSE.get((entry.pos, entry.stems[0]))
+    if not sense:
+        return
+    senses = [s.strip() for s in entry.meaning.split(";")]
+    if sense in senses:
+        senses.remove(sense)
+        entry.meaning = "; ".join([sense] + [s for s in senses if s]) + ";"
 
 
 class Ending:
@@ -338,7 +360,7 @@ class AdjectiveInflector:
                      if d == 0 and dg == degree and gender_fits(g, gender)]
         for e in ranked(cands):
             if (decl, var) == (1, 5) and e.ending == "enus":
-                continue  # a source helper ending, not the genitive "alius"
+                continue  # a source helper ending, not a genitive
             stem = stems[e.stem - 1]
             if stem is not None:
                 return latin(stem + e.ending)
@@ -408,6 +430,10 @@ def adjective_lines(entries, inflector, report):
         forms, degree = adjective_forms(e, inflector)
         if e.stems[0] == "me" and e is first[0]:
             forms[1] = "mi"   # vocative of meus
+        if e.stems[0] == "ali" and e.morph[:2] == ["1", "5"]:
+            # alius borrows its genitive from alter
+            for gender in range(3):
+                forms[2 + 12 * gender] = "alterius"
         lines.append(" ".join(forms + [degree]) + " ::" + meaning)
     return lines
 
@@ -513,18 +539,17 @@ def verb_line(e, inflector):
             MISSING if semideponent else inf("PERF", "ACTIVE"))
         fields[3] = inf("PRES", "PASSIVE") if present_passive else MISSING
 
-    # Command stem.  The "ferre" family stores its plural command (the
-    # singular is read from it by dropping "te").
-    if "imperative" in overrides:
+    # Command stem.  The "ferre" family stores its plural command, from
+    # which the look-up cuts the singular ("ferte" -> "fer"); every line
+    # that reads "ferre " needs it, even the impersonal refert.
+    if fields[1].endswith("ferre"):
+        command = inflector.form(stems, conj, var, "PRES", "ACTIVE", "IMP", 2, "P")
+    elif "imperative" in overrides:
         command = overrides["imperative"]
-    elif perfect_only:
-        command = MISSING
-    elif impersonal:
+    elif perfect_only or impersonal:
         command = MISSING
     elif deponent:
         command = inflector.form(stems, conj, var, "PRES", "PASSIVE", "IMP", 2, "S")
-    elif fields[1].endswith("ferre"):
-        command = inflector.form(stems, conj, var, "PRES", "ACTIVE", "IMP", 2, "P")
     else:
         short = conj == 3 and stems[1] is not None and SHORT_IMPERATIVE.search(stems[1]) is not None
         command = inflector.form(stems, conj, var, "PRES", "ACTIVE", "IMP", 2, "S", prefer_empty=short)
@@ -817,6 +842,8 @@ def check_table(table, lines):
                 problems.append(f"{table} {i}: esse marker")
             if ("ferre " in line) != fields[1].endswith("ferre"):
                 problems.append(f"{table} {i}: ferre marker")
+            if "ferre " in line and len(fields[151]) < 2:
+                problems.append(f"{table} {i}: ferre family without its plural command")
             for m in ("fac ", "duc "):
                 if m in line and not fields[151].endswith(m.strip()):
                     problems.append(f"{table} {i}: {m.strip()} marker")

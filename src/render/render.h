@@ -10,12 +10,14 @@ namespace lexorra {
 
 // Renders the Latin motto into `finalLatin` and its English meaning into
 // `finalEnglish` (the English is written first). Reads the whole state afresh;
-// keeps nothing between calls.
+// keeps nothing between calls. A tag outside the lexicon throws
+// LookupOutOfRange before either output is written.
 void renderSentences(MottoState& state, const Lexicon& lexicon);
 
 // Rewrites the captions of `verbText` and the six noun slots from their tags:
 // the past participle after "had", "will have", "might have"; the plural
-// after a plural article or pronoun.
+// after a plural article or pronoun. A tag outside the lexicon throws
+// LookupOutOfRange before any caption is written.
 void participaliseForm(MottoState& state, const Lexicon& lexicon, const EnglishTables& english);
 
 }  // namespace lexorra

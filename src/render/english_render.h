@@ -1,0 +1,74 @@
+// The English half of a render: the English meaning is assembled from the
+// slot captions (not translated from the Latin) and then repaired by a fixed
+// pipeline of numbered stages, each a plain text operation on the whole line.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "editor/motto_state.h"
+#include "lexicon/lexicon.h"
+#include "render/render_values.h"
+
+namespace lexorra {
+
+struct EnglishNounPhrases {
+  std::string englishActorPhrase;        // the first thing with its linked thing
+  std::string englishActedPhrase;        // the second thing with its linked thing
+  std::string englishPrepositionPhrase;  // the prepositional phrase
+};
+
+// Builds the three noun pieces from the captions; changes nothing in the
+// state. The lexicon gives the adjective headwords that decide whether an
+// adjective follows its noun.
+EnglishNounPhrases buildEnglishNounPhrases(const MottoState& state, const Lexicon& lexicon);
+
+// Removes every bracketed stretch with its brackets. A ")" without "(" stays;
+// an unclosed "(" drops the rest of the text.
+std::string removeParentheses(std::string_view text);
+
+// Joins the pieces with the verb phrase and the adverb into one line.
+std::string assembleEnglish(const MottoState& state, const EnglishNounPhrases& phrases);
+
+// What the stages share within one render.
+struct EnglishWorking {
+  int verbPerson = 0;
+  int verbNumber = 0;
+  int actorNumber = 0;
+  std::string thirdPersonForm;  // written by stage 13, read by stage 15
+  bool skipRepairs = false;     // set by stage 15: stages 16 and 17 do nothing
+};
+
+EnglishWorking englishWorkingFrom(const RenderValues& values);
+
+// The third person singular of a verb word ("love" -> "loves").
+std::string thirdPersonSingular(std::string_view word);
+
+// The grammar stages 5 to 9, 11 to 15 and 18 (auxiliaries, "be", reflexive
+// objects, commands, third person, negation, questions); any other stage
+// number leaves the text unchanged.
+std::string englishGrammarStage(int stage, std::string text, const MottoState& state,
+                                EnglishWorking& working);
+
+// The repair stages 1 to 4, 10, 16, 17, 19 and 20 (caption markup, closing
+// mark, spacing, comparisons, "an", late repairs, capital letter, "I"); any
+// other stage number leaves the text unchanged. Stages 16 and 17 change
+// nothing once stage 15 has set `skipRepairs`.
+std::string englishRepairStage(int stage, std::string text, const MottoState& state,
+                               const EnglishWorking& working);
+
+// Stage `stage` (1 to 20) of the pipeline applied to `text`.
+std::string englishStage(int stage, std::string text, const MottoState& state,
+                         EnglishWorking& working);
+
+constexpr int kEnglishStageCount = 20;
+
+// Stages 1 to 20 in order, then doubled spaces and the space in front of
+// the closing mark removed: the finished English meaning.
+std::string runEnglishPipeline(std::string text, const MottoState& state, EnglishWorking& working);
+
+// The whole English half: what `finalEnglish` receives.
+std::string renderEnglish(const MottoState& state, const Lexicon& lexicon,
+                          const RenderValues& values);
+
+}  // namespace lexorra

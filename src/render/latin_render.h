@@ -1,0 +1,70 @@
+// The Latin half of a render: the noun phrases, the act, the negation, the
+// word order and the clean-ups of the whole sentence.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "editor/motto_state.h"
+#include "lexicon/lexicon.h"
+#include "render/render_values.h"
+#include "text/textops.h"
+
+namespace lexorra {
+
+// The six pieces of the Latin sentence. Each may start or end with a space or
+// hold doubled spaces; the sentence clean-up removes them.
+struct LatinPieces {
+  std::string latinActorPhrase;  // first thing, nominative
+  std::string latinActedPhrase;  // second thing, in actedCase
+  std::string latinAdverb;
+  std::string latinPrepPhrase;  // prepositional phrase
+  std::string latinNegation;    // "non" or empty
+  std::string latinVerbPhrase;  // the act
+};
+
+// The slots of one thing and of its linked thing.
+struct ThingSlots {
+  const WordSlot& noun;
+  const WordSlot& adjective;
+  const WordSlot& pronoun;
+  const WordSlot& secondNoun;
+  const WordSlot& secondAdjective;
+  const WordSlot& secondPronoun;
+};
+
+// Pronoun, noun and adjective of a thing in `caseCode`, then the thing linked
+// by "and" (same case, after "et") or by "of" (genitive).
+std::string latinThingPhrase(const ThingSlots& slots, const ThingValues& first,
+                             const ThingValues& second, int caseCode, bool andLink, bool ofLink,
+                             bool includePronouns, const Lexicon& lexicon);
+
+std::string latinPrepPhrase(const MottoState& state, const RenderValues& values,
+                            const Lexicon& lexicon);
+
+// The act (with the second verb of "can", "would like to", "swear to", the
+// dropped "est"/"sunt" and the question ending "ne").
+std::string latinVerbPhrase(const MottoState& state, const RenderValues& values,
+                            const Lexicon& lexicon);
+
+LatinPieces buildLatinPieces(const MottoState& state, const RenderValues& values,
+                             const Lexicon& lexicon);
+
+// The pieces in the chosen word order, not yet cleaned.
+std::string orderLatinPieces(const LatinPieces& pieces, const MottoState& state);
+
+// "ex"/"ab" before a consonant become "e"/"a", unless the sentence has one of
+// them before a vowel anywhere.
+std::string shortenExAb(std::string sentence);
+
+// Spacing, missing forms, "ex"/"ab", short mottos, negative commands, the
+// dropped "tu" of commands and the question words, in that order.
+std::string tidyLatinSentence(std::string sentence, const std::string& verbPhrase,
+                              const MottoState& state, const RenderValues& values,
+                              const Lexicon& lexicon);
+
+// The whole Latin half: what `finalLatin` receives, untrimmed.
+std::string renderLatin(const MottoState& state, const RenderValues& values,
+                        const Lexicon& lexicon);
+
+}  // namespace lexorra

@@ -1,0 +1,276 @@
+// Reading the motto into the working values of one render.
+#include "render/render_values.h"
+
+#include <array>
+#include <optional>
+
+#include "text/textops.h"
+
+namespace lexorra {
+
+namespace {
+
+// Where a pronoun word takes its gender from.
+enum class GenderFrom { noun, masculine, feminine, neuter, femaleBox, youFemaleBox };
+
+// One cell of the pronoun-caption table: number, pronoun entry (-1 for none)
+// and gender. A cell that is not offered is a word the column's menu never
+// writes.
+struct PronounCell {
+  bool offered = false;
+  int number = 0;
+  int entry = -1;
+  GenderFrom gender = GenderFrom::noun;
+};
+
+constexpr PronounCell cell(int number, int entry, GenderFrom gender) {
+  return {true, number, entry, gender};
+}
+constexpr PronounCell kNotOffered{};
+constexpr int kNoEntry = -1;
+
+struct PronounRow {
+  std::string_view word;             // the lower-cased caption
+  std::array<PronounCell, 3> cells;  // first thing, second thing, object
+};
+
+using G = GenderFrom;
+
+// clang-format off
+constexpr std::array<PronounRow, 25> kPronounWords = {{
+    {"()",           {cell(0, kNoEntry, G::noun),  cell(0, kNoEntry, G::noun),  cell(0, kNoEntry, G::noun)}},
+    {"(plural)",     {cell(1, kNoEntry, G::noun),  cell(1, kNoEntry, G::noun),  cell(1, kNoEntry, G::noun)}},
+    {"a",            {cell(0, kNoEntry, G::noun),  cell(0, kNoEntry, G::noun),  cell(0, kNoEntry, G::noun)}},
+    {"the (single)", {cell(0, kNoEntry, G::noun),  cell(0, kNoEntry, G::noun),  cell(0, kNoEntry, G::noun)}},
+    {"the (plural)", {cell(1, kNoEntry, G::noun),  cell(1, kNoEntry, G::noun),  cell(1, kNoEntry, G::noun)}},
+    {"i",            {cell(0, 0, G::femaleBox),    kNotOffered,                 kNotOffered}},
+    {"me",           {kNotOffered,                 cell(0, 0, G::femaleBox),    cell(0, 0, G::femaleBox)}},
+    {"he",           {cell(0, 14, G::masculine),   kNotOffered,                 kNotOffered}},
+    {"him",          {kNotOffered,                 cell(0, 14, G::masculine),   cell(0, 14, G::masculine)}},
+    {"she",          {cell(0, 14, G::feminine),    kNotOffered,                 kNotOffered}},
+    {"her",          {kNotOffered,                 cell(0, 14, G::feminine),    cell(0, 14, G::feminine)}},
+    {"it",           {cell(0, 14, G::neuter),      cell(0, 14, G::neuter),      cell(0, 14, G::neuter)}},
+    {"they",         {cell(1, 14, G::noun),        kNotOffered,                 kNotOffered}},
+    {"them",         {kNotOffered,                 cell(1, 14, G::neuter),      cell(1, 14, G::neuter)}},
+    {"what",         {cell(0, 15, G::neuter),      cell(0, 15, G::neuter),      cell(0, 15, G::neuter)}},
+    {"who",          {cell(0, 23, G::masculine),   cell(0, 23, G::masculine),   cell(0, 23, G::masculine)}},
+    {"we",           {cell(1, 16, G::neuter),      kNotOffered,                 kNotOffered}},
+    {"us",           {kNotOffered,                 cell(1, 16, G::noun),        cell(1, 16, G::neuter)}},
+    {"somebody",     {cell(0, 2, G::neuter),       cell(0, 2, G::masculine),    cell(0, 2, G::neuter)}},
+    {"this",         {cell(0, 3, G::noun),         cell(0, 3, G::noun),         cell(0, 3, G::noun)}},
+    {"these",        {cell(1, 3, G::noun),         cell(1, 3, G::noun),         cell(1, 3, G::noun)}},
+    {"that",         {cell(0, 5, G::noun),         cell(0, 5, G::noun),         cell(0, 5, G::noun)}},
+    {"those",        {cell(1, 5, G::noun),         cell(1, 5, G::noun),         cell(1, 5, G::noun)}},
+    {"you (single)", {cell(0, 25, G::youFemaleBox), cell(0, 25, G::youFemaleBox), cell(0, 25, G::youFemaleBox)}},
+    {"you (plural)", {cell(1, 29, G::neuter),      cell(1, 29, G::neuter),      cell(1, 29, G::neuter)}},
+}};
+// clang-format on
+
+// Person and number of the act by the first thing's lower-cased pronoun.
+struct PersonRow {
+  std::string_view word;
+  int person;
+  int number;
+};
+
+constexpr std::array<PersonRow, 20> kPersonOfPronoun = {{
+    {"i", 1, 0},
+    {"we", 1, 1},
+    {"you (single)", 2, 0},
+    {"you (plural)", 2, 1},
+    {"()", 3, 0},
+    {"a", 3, 0},
+    {"the (single)", 3, 0},
+    {"he", 3, 0},
+    {"she", 3, 0},
+    {"it", 3, 0},
+    {"what", 3, 0},
+    {"who", 3, 0},
+    {"somebody", 3, 0},
+    {"this", 3, 0},
+    {"that", 3, 0},
+    {"(plural)", 3, 1},
+    {"the (plural)", 3, 1},
+    {"they", 3, 1},
+    {"these", 3, 1},
+    {"those", 3, 1},
+}};
+
+// The tense-phrase tests, in order; each test that holds overrides the
+// earlier ones. "will" and "will have" must match the whole phrase.
+struct TenseTest {
+  bool wholePhrase;
+  std::string_view text;
+  std::optional<int> tense;
+  std::optional<int> mood;
+};
+
+const std::array<TenseTest, 8> kTenseTests = {{
+    {false, "does", 0, std::nullopt},
+    {false, "did", 1, std::nullopt},
+    {false, "might have", 1, std::nullopt},
+    {false, "had", 2, std::nullopt},
+    {true, "will", 4, std::nullopt},
+    {true, "will have", 5, std::nullopt},
+    {false, "might", std::nullopt, 1},
+    {false, "should", 6, std::nullopt},
+}};
+
+// The case a preposition line names, as a case code.
+struct CaseName {
+  std::string_view name;
+  int code;
+};
+constexpr std::array<CaseName, 5> kCaseNames = {
+    {{"ACC", 5}, {"ABL", 3}, {"GEN", 2}, {"NOM", 1}, {"DAT", 4}}};
+
+bool isEmptyCaption(const WordSlot& slot) {
+  return slot.Caption == kEmptyCaption;
+}
+
+// Noun, adjective and pronoun of one thing, with its gender from the noun.
+void readThing(ThingValues& thing, const WordSlot& noun, const WordSlot& adjective,
+               const WordSlot& pronoun, PronounColumn column, const MottoState& state,
+               const Lexicon& lexicon) {
+  thing.nounIndex = noun.Tag;
+  thing.adjIndex = adjective.Tag;
+  thing.gender = lexicon.nounGender(thing.nounIndex);
+  thing.pronounWord = text::lowerCase(pronoun.Caption);
+  applyPronounWord(thing, column, state);
+}
+
+// After the verb "to be" a second thing without a noun agrees with the first.
+void agreeWithActor(ThingValues& thing, const WordSlot& noun, const RenderValues& values,
+                    const MottoState& state) {
+  if (noun.Tag != kBlank) return;
+  thing.gender = values.actor.gender;
+  thing.number = values.actor.number;
+  if (state.Option1.Value) thing.number = 1;
+}
+
+}  // namespace
+
+void applyPronounWord(ThingValues& thing, PronounColumn column, const MottoState& state) {
+  for (const PronounRow& row : kPronounWords) {
+    if (row.word != thing.pronounWord) continue;
+    const PronounCell& c = row.cells[static_cast<std::size_t>(column)];
+    if (!c.offered) return;
+    thing.number = c.number;
+    thing.pronounIndex = c.entry == kNoEntry ? std::string(kBlank) : std::to_string(c.entry);
+    switch (c.gender) {
+      case GenderFrom::noun:
+        break;
+      case GenderFrom::masculine:
+        thing.gender = 0;
+        break;
+      case GenderFrom::feminine:
+        thing.gender = 1;
+        break;
+      case GenderFrom::neuter:
+        thing.gender = 2;
+        break;
+      case GenderFrom::femaleBox:
+        thing.gender = state.femaleBox.Value;
+        break;
+      case GenderFrom::youFemaleBox:
+        thing.gender = state.youFemaleBox.Value;
+        break;
+    }
+    return;
+  }
+}
+
+int adjectiveDegree(std::string_view adjectiveCaption) {
+  std::string_view head = adjectiveCaption.substr(0, 5);
+  if (head == "(more") return 1;
+  if (head == "(most") return 2;
+  return 0;
+}
+
+TenseAndMood tenseOfPhrase(std::string_view tensePhrase) {
+  TenseAndMood result;
+  for (const TenseTest& test : kTenseTests) {
+    bool holds =
+        test.wholePhrase ? tensePhrase == test.text : text::contains(tensePhrase, test.text);
+    if (!holds) continue;
+    if (test.tense) result.tense = *test.tense;
+    if (test.mood) result.mood = *test.mood;
+  }
+  return result;
+}
+
+PersonAndNumber personOfPronoun(std::string_view actorPronounCaption) {
+  std::string word = text::lowerCase(actorPronounCaption);
+  for (const PersonRow& row : kPersonOfPronoun)
+    if (row.word == word) return {row.person, row.number};
+  return {};
+}
+
+RenderValues readRenderValues(const MottoState& s, const Lexicon& lexicon) {
+  RenderValues v;
+
+  if (s.actorTickBox.Value == 1) {
+    readThing(v.actor, s.actorNounText, s.actorAdjText, s.actorPronounText,
+              PronounColumn::firstThing, s, lexicon);
+    readThing(v.secondActor, s.secondActorNounText, s.secondActorAdjText, s.secondActorPronoun,
+              PronounColumn::firstThing, s, lexicon);
+    v.actor.adjDegree = adjectiveDegree(s.actorAdjText.Caption);
+    v.secondActor.adjDegree = adjectiveDegree(s.secondActorAdjText.Caption);
+  }
+
+  if (s.actedTickBox.Value == 1) {
+    readThing(v.acted, s.actedNounText, s.actedAdjText, s.actedPronounText,
+              PronounColumn::secondThing, s, lexicon);
+    readThing(v.secondActed, s.secondActedNounText, s.secondActedAdjText, s.secondActedPronoun,
+              PronounColumn::object, s, lexicon);
+    v.verbIndex = s.verbText.Tag;
+    if (v.verbIndex == "0") {
+      // The verb "to be" links two names of one thing: nominative, and a
+      // second thing without its own noun takes the first thing's gender
+      // and number.
+      v.actedCase = 1;
+      agreeWithActor(v.acted, s.actedNounText, v, s);
+      agreeWithActor(v.secondActed, s.secondActedNounText, v, s);
+    } else {
+      v.actedCase = 5;
+    }
+    v.acted.adjDegree = adjectiveDegree(s.actedAdjText.Caption);
+    v.secondActed.adjDegree = adjectiveDegree(s.secondActedAdjText.Caption);
+  }
+
+  if (s.actionTickBoc.Value == 1) {
+    v.verbIndex = s.verbText.Tag;
+    TenseAndMood tm = tenseOfPhrase(s.verbTenseText.Caption);
+    v.verbTense = tm.tense;
+    v.verbMood = tm.mood;
+    PersonAndNumber pn = personOfPronoun(s.actorPronounText.Caption);
+    v.verbPerson = pn.person;
+    v.verbNumber = pn.number;
+    // Two things joined by "and" act together: third person plural.
+    if (s.Option1.Value && !isEmptyCaption(s.actorNounText) &&
+        !isEmptyCaption(s.secondActorNounText)) {
+      v.verbPerson = 3;
+      v.verbNumber = 1;
+    }
+    if (s.Option1.Value && !isEmptyCaption(s.actorPronounText) &&
+        !isEmptyCaption(s.secondActorPronoun)) {
+      v.verbPerson = 3;
+      v.verbNumber = 1;
+    }
+  }
+
+  if (s.mannerTickBox.Value == 1 && !isEmptyCaption(s.prepositionText)) {
+    v.prepCaseText = lexicon.prepositionCase(s.prepositionText.Tag);
+    for (const CaseName& c : kCaseNames)
+      if (c.name == v.prepCaseText) v.prepCaseCode = c.code;
+    readThing(v.prep, s.prepositionNounText, s.prepositionAdjText, s.prepositionPronounText,
+              PronounColumn::object, s, lexicon);
+    readThing(v.secondPrep, s.secondPrepositionNounText, s.secondPrepositionAdjText,
+              s.secondPrepositionPronounText, PronounColumn::object, s, lexicon);
+    v.prep.adjDegree = adjectiveDegree(s.prepositionAdjText.Caption);
+    v.secondPrep.adjDegree = adjectiveDegree(s.secondPrepositionAdjText.Caption);
+  }
+  return v;
+}
+
+}  // namespace lexorra

@@ -1,0 +1,235 @@
+// Reading the motto into the working values of a render.
+#include "render/render_values.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "test_motto.h"
+
+namespace lexorra {
+namespace {
+
+using namespace lexorra::testing;
+
+struct ThingExpectation {
+  int number;
+  std::string_view pronounIndex;
+  int gender;
+};
+
+void expectThing(const ThingValues& t, const ThingExpectation& e, std::string_view name) {
+  EXPECT_EQ(t.number, e.number) << name;
+  EXPECT_EQ(t.pronounIndex, e.pronounIndex) << name;
+  EXPECT_EQ(t.gender, e.gender) << name;
+}
+
+TEST(RenderValues, PronounCaptionsByColumn) {
+  struct Case {
+    std::string_view name;
+    MottoBuilder motto;
+    ThingValues RenderValues::*thing;
+    ThingExpectation expected;
+  };
+  auto femaleSpeaker = [](MottoBuilder b) {
+    b.s.femaleBox.Value = 1;
+    return b;
+  };
+  auto femaleYou = [](MottoBuilder b) {
+    b.s.youFemaleBox.Value = 1;
+    return b;
+  };
+  const Case cases[] = {
+      {"she keeps her own gender over the noun's",
+       MottoBuilder().actor("She", kCanis),
+       &RenderValues::actor,
+       {0, "14", 1}},
+      {"the (plural) takes the noun's gender",
+       MottoBuilder().actor("The (plural)", kAquila),
+       &RenderValues::actor,
+       {1, "blank", 1}},
+      {"they takes the noun's gender",
+       MottoBuilder().actor("They", kAquila),
+       &RenderValues::actor,
+       {1, "14", 1}},
+      {"we is neuter", MottoBuilder().actor("We"), &RenderValues::actor, {1, "16", 2}},
+      {"I follows the speaker box",
+       femaleSpeaker(MottoBuilder().actor("I")),
+       &RenderValues::actor,
+       {0, "0", 1}},
+      {"you follows its box",
+       femaleYou(MottoBuilder().actor("You (single)")),
+       &RenderValues::actor,
+       {0, "25", 1}},
+      {"somebody as the second thing is masculine",
+       MottoBuilder().actor("He").act("will", kAmo).acted("Somebody"),
+       &RenderValues::acted,
+       {0, "2", 0}},
+      {"somebody as a preposition's object is neuter",
+       MottoBuilder().preposition(kCum, "with", "somebody"),
+       &RenderValues::prep,
+       {0, "2", 2}},
+      {"us as the second thing keeps the noun's gender",
+       MottoBuilder().actor("He").act("will", kAmo).acted("us", kAquila),
+       &RenderValues::acted,
+       {1, "16", 1}},
+      {"us as the linked second thing is neuter",
+       MottoBuilder()
+           .actor("He")
+           .act("will", kAmo)
+           .acted("A", kCanis)
+           .linkActed(true, "us", kAquila),
+       &RenderValues::secondActed,
+       {1, "16", 2}},
+      {"linked first thing reads the first-thing column",
+       MottoBuilder().actor("I").linkActor(true, "he"),
+       &RenderValues::secondActor,
+       {0, "14", 0}},
+      {"a word the column does not offer changes nothing",
+       MottoBuilder().actor("He").act("will", kAmo).acted("he", kAquila),
+       &RenderValues::acted,
+       {0, "blank", 1}},
+      {"a caption outside every menu changes nothing",
+       MottoBuilder().actor("Zorro", kAquila),
+       &RenderValues::actor,
+       {0, "blank", 1}},
+  };
+  for (const Case& c : cases)
+    expectThing(readRenderValues(c.motto.s, lexicon()).*c.thing, c.expected, c.name);
+}
+
+TEST(RenderValues, UntickedSectionsKeepTheStartValues) {
+  MottoBuilder b = MottoBuilder().actor("We", kAquila, kBonus, "(most good)").act("will", kAmo);
+  b.s.actorTickBox.Value = 0;
+  RenderValues v = readRenderValues(b.s, lexicon());
+  expectThing(v.actor, {0, "blank", 0}, "first thing unticked");
+  EXPECT_EQ(v.actor.nounIndex, "blank");
+  EXPECT_EQ(v.actor.adjDegree, 0);
+  // The person still follows the first thing's pronoun caption.
+  EXPECT_EQ(v.verbPerson, 1);
+  EXPECT_EQ(v.verbNumber, 1);
+}
+
+TEST(RenderValues, StartValuesAreNoWord) {
+  RenderValues v = readRenderValues(MottoState{}, lexicon());
+  for (const ThingValues* t :
+       {&v.actor, &v.secondActor, &v.acted, &v.secondActed, &v.prep, &v.secondPrep}) {
+    EXPECT_EQ(t->nounIndex, "blank");
+    EXPECT_EQ(t->adjIndex, "blank");
+    EXPECT_EQ(t->pronounIndex, "blank");
+  }
+  EXPECT_EQ(v.verbIndex, "blank");
+}
+
+TEST(RenderValues, TensePhrases) {
+  struct Case {
+    std::string_view phrase;
+    int tense, mood;
+  };
+  const Case cases[] = {
+      {"do/does/dost/doth", 0, 0},
+      {"did/didst", 1, 0},
+      {"had", 2, 0},
+      {"will", 4, 0},
+      {"will have", 5, 0},
+      {"might", 0, 1},
+      {"might have", 1, 1},
+      {"should", 6, 0},
+      {"can", 0, 0},
+      {"would like to", 0, 0},
+      {"swear to", 0, 0},
+  };
+  for (const Case& c : cases) {
+    TenseAndMood tm = tenseOfPhrase(c.phrase);
+    EXPECT_EQ(tm.tense, c.tense) << c.phrase;
+    EXPECT_EQ(tm.mood, c.mood) << c.phrase;
+  }
+}
+
+TEST(RenderValues, PersonOfTheAct) {
+  struct Case {
+    std::string_view name;
+    MottoBuilder motto;
+    int person, number;
+  };
+  const Case cases[] = {
+      {"I", MottoBuilder().actor("I").act("will", kAmo), 1, 0},
+      {"You (plural)", MottoBuilder().actor("You (plural)").act("will", kAmo), 2, 1},
+      {"Those", MottoBuilder().actor("Those", kCanis).act("will", kAmo), 3, 1},
+      {"a noun and a noun",
+       MottoBuilder().actor("A", kCanis).linkActor(true, "a", kAquila).act("will", kAmo), 3, 1},
+      {"a noun and nothing",
+       [] {
+         MottoBuilder b = MottoBuilder().actor("A", kCanis).linkActor(true, "()").act("will", kAmo);
+         b.s.secondActorNounText.Caption = "()";
+         return b;
+       }(),
+       3, 0},
+      {"of does not make a plural",
+       MottoBuilder().actor("A", kCanis).linkActor(false, "a", kAquila).act("will", kAmo), 3, 0},
+  };
+  for (const Case& c : cases) {
+    MottoState s = c.motto.s;
+    // Captions as the editor shows them once a word is placed.
+    if (s.actorNounText.Tag != "blank") s.actorNounText.Caption = "word";
+    if (s.secondActorNounText.Tag != "blank") s.secondActorNounText.Caption = "word";
+    RenderValues v = readRenderValues(s, lexicon());
+    EXPECT_EQ(v.verbPerson, c.person) << c.name;
+    EXPECT_EQ(v.verbNumber, c.number) << c.name;
+  }
+}
+
+TEST(RenderValues, ToBeMakesTheSecondThingAgree) {
+  RenderValues v = readRenderValues(MottoBuilder()
+                                        .actor("We")
+                                        .act("do/does/dost/doth", kSum)
+                                        .acted("()", -1, kBonus, "( good)")
+                                        .s,
+                                    lexicon());
+  EXPECT_EQ(v.actedCase, 1);
+  EXPECT_EQ(v.acted.number, 1);
+  EXPECT_EQ(v.acted.gender, 2);
+
+  // A pronoun alone ("him") also takes the first thing's values: the test is
+  // on the noun's tag.
+  v = readRenderValues(
+      MottoBuilder().actor("The (single)", kAquila).act("do/does/dost/doth", kSum).acted("him").s,
+      lexicon());
+  EXPECT_EQ(v.acted.gender, 1);
+  EXPECT_EQ(v.acted.pronounIndex, "14");
+
+  // "and" in the first thing makes it plural.
+  v = readRenderValues(MottoBuilder()
+                           .actor("A", kAquila)
+                           .linkActor(true, "a", kCanis)
+                           .act("do/does/dost/doth", kSum)
+                           .acted("()", -1, kBonus, "( good)")
+                           .s,
+                       lexicon());
+  EXPECT_EQ(v.acted.number, 1);
+
+  v = readRenderValues(MottoBuilder().actor("We").act("do/does/dost/doth", kAmo).acted("us").s,
+                       lexicon());
+  EXPECT_EQ(v.actedCase, 5);
+}
+
+TEST(RenderValues, DegreesAndPrepositionCase) {
+  EXPECT_EQ(adjectiveDegree("( good)"), 0);
+  EXPECT_EQ(adjectiveDegree("(more good)"), 1);
+  EXPECT_EQ(adjectiveDegree("(most good)"), 2);
+  EXPECT_EQ(adjectiveDegree("(mor"), 0);
+
+  struct Case {
+    int preposition;
+    int code;
+  };
+  for (Case c : {Case{kCum, 3}, Case{kAd, 5}, Case{kDative, 4}, Case{kOddCase, 0}}) {
+    RenderValues v = readRenderValues(
+        MottoBuilder().preposition(c.preposition, "p", "the (single)", kCanis).s, lexicon());
+    EXPECT_EQ(v.prepCaseCode, c.code) << c.preposition;
+  }
+}
+
+}  // namespace
+}  // namespace lexorra
