@@ -57,7 +57,10 @@ enum class RenderStep {
   sentencesThenCaptions,  // renderSentences, then participaliseForm
 };
 
-// Runs the render a choice asks for.
+// Runs the render a choice asks for. A tag outside the lexicon (a motto file
+// edited by hand) makes the render throw LookupOutOfRange; the choice itself
+// is then already written, the outputs stay as they were, and the exception
+// reaches the window to report, as a failing refresh does.
 void renderAfterChoice(RenderStep step, MottoState& state, const Lexicon& lexicon,
                        const EnglishTables& english);
 
