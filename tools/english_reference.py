@@ -2,15 +2,17 @@
 
 IRREGULAR_VERBS and RARE_IRREGULAR_VERBS: "base past participle"; where English has more than one
 participle they are separated by "|" and the first is the one a table line
-should give. The line "it it it" is no verb: it keeps the impersonal captions
-("it happens", "it is fitting") from turning into "itted happens" and
-"itted is fittedting". IRREGULAR_NOUNS: "singular plural", alternatives likewise.
+should give. The lines "it it it" and "not not not" are no verbs: they keep the
+impersonal captions ("it happens", "it is fitting") and the negated ones
+("not know") from turning into "itted happens", "itted is fittedting" and
+"notted know". IRREGULAR_NOUNS: "singular plural", alternatives likewise.
 Every other verb or noun is judged by the regular English rules and the
 system word lists (see measure_english.py).
 """
 
 IRREGULAR_VERBS = """
 it it it
+not not not
 abide abode abided|abode
 arise arose arisen
 awake awoke awoken|awaked
