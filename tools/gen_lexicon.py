@@ -125,7 +125,29 @@ def read_dictline(path):
                     continue
                 meaning = meaning.lstrip("|").strip()
             entries.append(Entry(int(ident), stems, pos.strip(), morph.split(), code.split(), meaning))
+    for e in entries:
+        lead_with_usual_sense(e)
     return entries
+
+
+# A few very common words whose usual sense is not the source's first one.
+# That sense (the source's own words) is moved to the front, so that a slot's
+# caption and the English meaning read naturally: omnis "all", not "each";
+# nascor "be born", not "be produced spontaneously".
+LEADING_SENSE = {
+    ("ADJ", "omn"): "all/the whole of",
+    ("V", "nasc"): "be born/begotten/formed/destined",
+}
+
+
+def lead_with_usual_sense(entry):
+    sense = LEADING_SENSE.get((entry.pos, entry.stems[0]))
+    if not sense:
+        return
+    senses = [s.strip() for s in entry.meaning.split(";")]
+    if sense in senses:
+        senses.remove(sense)
+        entry.meaning = "; ".join([sense] + [s for s in senses if s]) + ";"
 
 
 class Ending:
