@@ -59,8 +59,7 @@ int main(int argc, char** argv) {
         for (std::size_t i = 0; i < info.capacity; ++i) {
           if (lexicon.line(info.table, i).empty()) continue;
           try {
-            std::cout << "gloss\t" << info.kind << '\t' << lexicon.entryGloss(info.kind, i)
-                      << '\n';
+            std::cout << "gloss\t" << info.kind << '\t' << lexicon.entryGloss(info.kind, i) << '\n';
           } catch (const lexorra::LookupOutOfRange&) {
           }
         }

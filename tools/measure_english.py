@@ -12,9 +12,17 @@ English and the system word lists (Debian packages wamerican and wbritish).
   tools/measure_english.py --propose N M   # rank table lines by what they mend
       and print the best N verb lines and M noun lines (rules only, no tables)
   tools/measure_english.py --write         # rewrite data/engIrreg*.txt: first the
-      lines that mend the most headwords, then the reference verbs and nouns in
-      their listed order, until 456 and 104 lines; never a line whose form the
-      rules already give for the word alone
+      classic irregular plurals that a headword needs, then the lines worth most,
+      then the reference verbs and nouns in their listed order, until 456 and
+      104 lines; a line whose form the rules give for the word alone is written
+      only when it mends longer captions ("kind kinds" for "kind of beer")
+
+A line is worth the frequencies of the headwords it mends, less those of the
+headwords it breaks (it replaces the stem everywhere in the caption). The
+frequency of a word is how often it occurs in the English meanings of the
+whole lexicon; a phrase counts as its rarest word, scaled by PHRASE_WEIGHT.
+Needs the Debian packages wamerican and wbritish (the word lists).
+
   --lexicon FOLDER   folder of the .dat files (default build/bin if there)
   --words FILE       caption list instead (default tools/english_common_words.txt)
   --tables FOLDER    folder of engIrreg*.txt (default data/)
@@ -23,6 +31,7 @@ import argparse
 import collections
 import os
 import re
+import signal
 import subprocess
 import sys
 
@@ -311,6 +320,7 @@ def write_tables(words, rows, tables):
 
 
 def main():
+    signal.signal(signal.SIGPIPE, signal.SIG_DFL)  # quiet when piped into head
     ap = argparse.ArgumentParser()
     ap.add_argument("--lexicon")
     ap.add_argument("--words", default=os.path.join(ROOT, "tools", "english_common_words.txt"))
