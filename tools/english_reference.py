@@ -2,12 +2,17 @@
 
 IRREGULAR_VERBS and RARE_IRREGULAR_VERBS: "base past participle"; where English has more than one
 participle they are separated by "|" and the first is the one a table line
-should give. IRREGULAR_NOUNS: "singular plural", alternatives likewise.
+should give. The lines "it it it" and "not not not" are no verbs: they keep the
+impersonal captions ("it happens", "it is fitting") and the negated ones
+("not know") from turning into "itted happens", "itted is fittedting" and
+"notted know". IRREGULAR_NOUNS: "singular plural", alternatives likewise.
 Every other verb or noun is judged by the regular English rules and the
 system word lists (see measure_english.py).
 """
 
 IRREGULAR_VERBS = """
+it it it
+not not not
 abide abode abided|abode
 arise arose arisen
 awake awoke awoken|awaked
@@ -654,6 +659,15 @@ daughter-in-law daughters-in-law
 father-in-law fathers-in-law
 mother-in-law mothers-in-law
 passer-by passers-by
+"""
+
+# The classic irregular plurals: whenever a headword needs one of them it gets
+# its line before the measured ranking is consulted, since these words matter
+# more for mottos than their frequency in the lexicon's meanings shows.
+CORE_NOUNS = """
+man woman child foot tooth goose mouse louse ox person die wolf leaf life wife knife
+half calf loaf thief shelf self sheaf elf hoof hero potato tomato echo veto torpedo boy
+day way toy joy ray key guy sheep deer swine fish offspring species means
 """
 
 # Regular verbs whose participle the rules get wrong, most common first.

@@ -125,7 +125,29 @@ def read_dictline(path):
                     continue
                 meaning = meaning.lstrip("|").strip()
             entries.append(Entry(int(ident), stems, pos.strip(), morph.split(), code.split(), meaning))
+    for e in entries:
+        lead_with_usual_sense(e)
     return entries
+
+
+# A few very common words whose usual sense is not the source's first one.
+# That sense (the source's own words) is moved to the front, so that a slot's
+# caption and the English meaning read naturally: omnis "all", not "each";
+# nascor "be born", not "be produced spontaneously".
+LEADING_SENSE = {
+    ("ADJ", "omn"): "all/the whole of",
+    ("V", "nasc"): "be born/begotten/formed/destined",
+}
+
+
+def lead_with_usual_sense(entry):
+    sense = LEADING_SENSE.get((entry.pos, entry.stems[0]))
+    if not sense:
+        return
+    senses = [s.strip() for s in entry.meaning.split(";")]
+    if sense in senses:
+        senses.remove(sense)
+        entry.meaning = "; ".join([sense] + [s for s in senses if s]) + ";"
 
 
 class Ending:
@@ -192,7 +214,26 @@ def clean_meaning(text, expanded):
     # close up the space after the verb so it cannot read as a verb marker.
     t = VERB_MARKER.sub(lambda m: m.group(1) + ("" if m.group(2) in "=~" else ", "), t)
     t = re.sub(r"\s+", " ", t).strip()
-    return t
+    return open_leading_parenthesis(t)
+
+
+def headword(meaning):
+    """The English word a slot shows for an entry: the first sense, cut at
+    the first ",", then at the first "(", trimmed."""
+    return meaning.split(";")[0].split(",")[0].split("(")[0].strip()
+
+
+def open_leading_parenthesis(meaning):
+    """A meaning that starts with a bracketed word ("(little) old woman",
+    "(for) a long time") would give an empty headword, and a word chosen with
+    an empty caption is dropped from the motto again: take the brackets of
+    that first word away so it reads "little old woman"."""
+    if headword(meaning) or not meaning.startswith("("):
+        return meaning
+    close = meaning.find(")")
+    if close < 0:
+        return meaning
+    return (meaning[1:close] + meaning[close + 1:]).strip()
 
 
 # ---------------------------------------------------------------------------

@@ -7,7 +7,10 @@
 // --lexicon reads the verb and noun tables of the lexicon in LEXICON_FOLDER and
 // takes every entry's English headword; --words reads lines "verb love" /
 // "noun dog" (the rest of the line after the kind is the caption).
-// --rules-only inflects with empty irregular tables.
+// --rules-only inflects with empty irregular tables. With --lexicon the
+// English meaning of every entry of all seven tables follows as
+// "gloss<TAB>kind<TAB>meaning" lines, the text that word frequencies are
+// counted in.
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -49,6 +52,15 @@ int main(int argc, char** argv) {
             emit(tables, kind, lexicon.englishHeadword(kind, i));
           } catch (const lexorra::LookupOutOfRange& e) {
             std::cerr << kind << ' ' << i << ": " << e.what() << '\n';
+          }
+        }
+      }
+      for (const auto& info : lexorra::kTables) {
+        for (std::size_t i = 0; i < info.capacity; ++i) {
+          if (lexicon.line(info.table, i).empty()) continue;
+          try {
+            std::cout << "gloss\t" << info.kind << '\t' << lexicon.entryGloss(info.kind, i) << '\n';
+          } catch (const lexorra::LookupOutOfRange&) {
           }
         }
       }

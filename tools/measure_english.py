@@ -12,9 +12,17 @@ English and the system word lists (Debian packages wamerican and wbritish).
   tools/measure_english.py --propose N M   # rank table lines by what they mend
       and print the best N verb lines and M noun lines (rules only, no tables)
   tools/measure_english.py --write         # rewrite data/engIrreg*.txt: first the
-      lines that mend the most headwords, then the reference verbs and nouns in
-      their listed order, until 456 and 104 lines; never a line whose form the
-      rules already give for the word alone
+      classic irregular plurals that a headword needs, then the lines worth most,
+      then the reference verbs and nouns in their listed order, until 456 and
+      104 lines; a line whose form the rules give for the word alone is written
+      only when it mends longer captions ("kind kinds" for "kind of beer")
+
+A line is worth the frequencies of the headwords it mends, less those of the
+headwords it breaks (it replaces the stem everywhere in the caption). The
+frequency of a word is how often it occurs in the English meanings of the
+whole lexicon; a phrase counts as its rarest word, scaled by PHRASE_WEIGHT.
+Needs the Debian packages wamerican and wbritish (the word lists).
+
   --lexicon FOLDER   folder of the .dat files (default build/bin if there)
   --words FILE       caption list instead (default tools/english_common_words.txt)
   --tables FOLDER    folder of engIrreg*.txt (default data/)
@@ -22,6 +30,8 @@ English and the system word lists (Debian packages wamerican and wbritish).
 import argparse
 import collections
 import os
+import re
+import signal
 import subprocess
 import sys
 
@@ -36,7 +46,16 @@ PREPOSITIONS = {"of", "in", "on", "for", "with", "from", "to", "at", "by", "unde
                 "without", "against", "between", "among", "about", "upon", "into", "who",
                 "which", "that", "as"}
 VOWELS = "aeiou"
+# Words that begin noun captions without being the noun: no table line for them.
+NOT_NOUNS = set("""he she it that this these those who which what one small little large
+great young old new two three four five six seven eight nine ten hundred thousand born
+open own each every other another such some any all both few many much same various
+several whole first second third last certain good bad high low long short wild common
+sacred public private male female very bring""".split())
 
+# How often each word occurs in the English meanings of the whole lexicon: the
+# measure of how frequent a word is.
+GLOSS_WORDS = collections.Counter()
 IRREGULAR_VERBS = {**ref.parse(ref.RARE_IRREGULAR_VERBS), **ref.parse(ref.IRREGULAR_VERBS)}
 IRREGULAR_NOUNS = ref.parse(ref.IRREGULAR_NOUNS)
 
@@ -58,9 +77,13 @@ def run_tool(tables, source_mode, source, rules_only):
     if out.stderr:
         sys.stderr.write(out.stderr[:2000])
     rows = []
+    GLOSS_WORDS.clear()
     for line in out.stdout.splitlines():
         kind, caption, result = line.split("\t")
-        rows.append((kind, caption, result))
+        if kind == "gloss":
+            GLOSS_WORDS.update(w.lower() for w in re.findall(r"[A-Za-z][A-Za-z'-]*", result))
+        else:
+            rows.append((kind, caption, result))
     return rows
 
 
@@ -115,9 +138,10 @@ def plurals(words, w):
     if w.endswith("woman"):
         return [w[:-5] + "women"]
     good = [regular_plural(w)]
-    for alt in (w + "es", w[:-1] + "ves", w[:-2] + "ves"):
-        if w.endswith(("o", "f", "fe")) and known(words, alt) and not known(words, good[0]):
-            good = [alt]
+    alt = (w + "es" if w.endswith("o") else w[:-1] + "ves" if w.endswith("f")
+           else w[:-2] + "ves" if w.endswith("fe") else None)
+    if alt and known(words, alt) and not known(words, good[0]):
+        good = [alt]
     return good
 
 
@@ -136,12 +160,28 @@ def expected(words, kind, caption):
     parts = c.split(" ")
     if parts[0] == "one" and len(parts) > 1:
         return ["ones" + c[3:]]
+    # The head noun: the word before the first preposition, relative word or
+    # participle ("coat of mail", "ointment made with oil"), else the last word.
     head = len(parts) - 1
     for i, p in enumerate(parts[1:], start=1):
-        if p in PREPOSITIONS:
+        if p in PREPOSITIONS or (len(p) > 4 and p.endswith(("ed", "ing"))):
             head = i - 1
             break
-    return [" ".join(parts[:head] + [p] + parts[head + 1:]) for p in plurals(words, parts[head])]
+    if parts[head] in NOT_NOUNS:
+        return None
+    forms = plurals(words, parts[head])
+    if is_plural_already(words, parts[head]):
+        forms = [parts[head]]
+    return [" ".join(parts[:head] + [p] + parts[head + 1:]) for p in forms]
+
+
+def is_plural_already(words, w):
+    """A noun that is plural as it stands ("husks", "riches", "Treveri" aside)."""
+    if w in IRREGULAR_NOUNS or not w.endswith("s") or w.endswith(("ss", "us", "is")):
+        return False
+    singulars = [w[:-1]] + ([w[:-2]] if w.endswith("es") else []) + \
+        ([w[:-3] + "y"] if w.endswith("ies") else [])
+    return any(known(words, x) and len(x) > 2 for x in singulars)
 
 
 def judge(words, rows):
@@ -163,12 +203,33 @@ def line_for(words, kind, s):
             return None
         past = IRREGULAR_VERBS[s][0].split("|")[0] if s in IRREGULAR_VERBS else pps[0]
         return f"{s} {past} {pps[0]}", pps[0]
-    pl = plurals(words, s)
+    pl = [s] if is_plural_already(words, s) else plurals(words, s)
     return f"{s} {pl[0]}", pl[0]
 
 
+STOPWORDS = {"of", "the", "a", "an", "for", "in", "on", "to", "and", "or", "with", "by", "at",
+             "from", "who", "which", "that", "is", "be", "as"}
+
+
+# How much less often a phrase caption ("kind of beer") is picked for a motto
+# than a single word of the same frequency.
+PHRASE_WEIGHT = 0.1
+
+
+def caption_frequency(caption):
+    """How often a caption may be expected to be picked: the frequency of its
+    word, or for a phrase that of its rarest word (a phrase is never more
+    frequent than any of its words), scaled down by PHRASE_WEIGHT."""
+    counts = [GLOSS_WORDS[w.lower()] for w in re.findall(r"[A-Za-z][A-Za-z'-]*", caption)
+              if w.lower() not in STOPWORDS]
+    if not counts:
+        return 1
+    return max(1, min(counts)) * (1 if " " not in caption.strip() else PHRASE_WEIGHT)
+
+
 def gains(words, rows):
-    """For every stem, the table line that mends it and how many rows it mends."""
+    """For every stem, the table line that mends it and what it is worth: the
+    frequencies of the headwords it mends, less those of the ones it breaks."""
     gain = collections.Counter()
     lines = {}
     by_stem = collections.defaultdict(list)
@@ -181,17 +242,20 @@ def gains(words, rows):
         if not made:
             continue
         line, form = made
+        if kind == "noun" and (s in NOT_NOUNS or not known(words, form)):
+            continue
+        # What the line mends, less what it breaks: the table replaces every
+        # occurrence of the stem in the caption and overrides the rules.
         mended = 0
         for caption, result in items:
             exp = expected(words, kind, caption)
-            if exp is None or result in exp:
+            if exp is None:
                 continue
-            fixed = caption.replace(s, form)
             if kind == "noun" and (")" in caption.strip() or caption.startswith("one ")):
                 continue
-            if fixed in exp:
-                mended += 1
-        if mended:
+            fixed = caption.replace(s, form)
+            mended += ((fixed in exp) - (result in exp)) * caption_frequency(caption)
+        if mended > 0:
             gain[(kind, s)] = mended
             lines[(kind, s)] = line
     return gain, lines
@@ -201,10 +265,11 @@ def propose(words, rows, verb_lines, noun_lines):
     """Ranks lines by the headwords they mend when added to the rules alone."""
     gain, lines = gains(words, rows)
     for kind, limit in (("verb", verb_lines), ("noun", noun_lines)):
-        ranked = sorted(((n, s) for (k, s), n in gain.items() if k == kind), key=lambda x: (-x[0], x[1]))
+        ranked = sorted((s for (k, s) in gain if k == kind), key=lambda s: (-gain[(kind, s)], s))
         print(f"# {kind}: {len(ranked)} stems would be mended by a line; best {limit}:")
-        for n, s in ranked[:limit]:
-            print(f"{n}\t{lines[(kind, s)]}")
+        print("# worth (frequencies of the headwords mended)\tline")
+        for s in ranked[:limit]:
+            print(f"{gain[(kind, s)]:.0f}\t{lines[(kind, s)]}")
 
 
 def write_tables(words, rows, tables):
@@ -222,11 +287,14 @@ def write_tables(words, rows, tables):
     alone = {(k, c): r for k, c, r in run_tool(tables, "--words", probe, True)}
     for kind, capacity, name in (("verb", 456, "engIrregVerbs.txt"),
                                  ("noun", 104, "engIrregNouns.txt")):
-        # Equal gains keep the reference order, which lists the common words first.
+        # The core nouns that mend a headword first, then the lines worth most
+        # (the frequencies of the headwords they mend), then the reference
+        # order, which lists the common words first.
         rank = {s: i for i, (s, _) in reversed(list(enumerate(order[kind])))}
+        core = set(ref.CORE_NOUNS.split()) if kind == "noun" else set()
         ranked = sorted((s for (k, s) in gain if k == kind),
-                        key=lambda s: (-gain[(kind, s)], rank.get(s, len(rank)), s))
-        chosen, skipped = {}, []
+                        key=lambda s: (s not in core, -gain[(kind, s)], rank.get(s, len(rank)), s))
+        chosen = {}
         for s in ranked + [s for s, _ in order[kind]]:
             if s in chosen or len(chosen) == capacity:
                 continue
@@ -235,9 +303,9 @@ def write_tables(words, rows, tables):
                 continue
             line = made if isinstance(made, str) else made[0]
             form = line.split(" ")[-1]
-            if alone.get((kind, s)) == form:
-                if gain.get((kind, s)):
-                    skipped.append((gain[(kind, s)], line))
+            # A line whose form the rules give for the word alone is worth its
+            # place only when it mends longer captions ("kind of beer").
+            if alone.get((kind, s)) == form and not gain.get((kind, s)):
                 continue
             chosen[s] = line
         if len(chosen) < capacity:
@@ -245,16 +313,14 @@ def write_tables(words, rows, tables):
         with open(os.path.join(ROOT, "data", name), "w", encoding="cp1252", newline="") as f:
             f.writelines(line + "\r\n" for line in sorted(chosen.values()))
         used = sum(gain.get((kind, s), 0) for s in chosen)
-        left = sorted(((gain[(kind, s)], s) for (k, s) in gain if k == kind and s not in chosen),
+        left = sorted(((round(gain[(kind, s)]), s) for (k, s) in gain if k == kind and s not in chosen),
                       reverse=True)
-        print(f"{name}: {len(chosen)} lines; they mend {used} headwords; "
-              f"{len(left)} stems left unmended for want of room or because only "
-              f"longer captions need them: {left[:40]}")
-        if skipped:
-            print(f"  not written (the word alone is already right): {skipped[:40]}")
+        print(f"{name}: {len(chosen)} lines worth {used:.0f}; {len(left)} stems left unmended "
+              f"for want of room, the most worth first: {left[:40]}")
 
 
 def main():
+    signal.signal(signal.SIGPIPE, signal.SIG_DFL)  # quiet when piped into head
     ap = argparse.ArgumentParser()
     ap.add_argument("--lexicon")
     ap.add_argument("--words", default=os.path.join(ROOT, "tools", "english_common_words.txt"))
@@ -289,10 +355,10 @@ def main():
         print(f"{kind}s: {total} headwords ({distinct} distinct); wrong {len(w)} "
               f"({len(wd)} distinct); not judged {len(u)} distinct")
     ranked = sorted({(counts[(k, c)], k, c, r, e) for k, c, r, e in wrong},
-                    key=lambda x: (-x[0], x[1], x[2]))
-    print("# entries\tkind\theadword\tresult\texpected")
+                    key=lambda x: (-x[0] * caption_frequency(x[2]), x[1], x[2]))
+    print("# frequency\tentries\tkind\theadword\tresult\texpected (most frequent first)")
     for n, k, c, r, e in ranked if a.all else ranked[:60]:
-        print(f"{n}\t{k}\t{c}\t{r}\t{e}")
+        print(f"{caption_frequency(c):.1f}\t{n}\t{k}\t{c}\t{r}\t{e}")
     if unknown and a.all:
         print("# not judged (no participle in the word lists):")
         for k, c, r in sorted(set(unknown)):

@@ -20,7 +20,7 @@ class CleanMeaning(unittest.TestCase):
         ("aid (w/DAT);", True, "aid (with DAT);"),
         ("half of 1/2 as", True, "half of 1/2 as"),
         ("people of N Gaul; M Tullius", True, "people of N. Gaul; M. Tullius"),
-        ("(in Latin use F or V)", True, "(in Latin use F. or V)"),
+        ("x (in Latin use F or V)", True, "x (in Latin use F. or V)"),
         ("lynx; (undeclined OLD);", True, "lynx; (indeclinable OLD);"),
         ("tax of 10%; tithe", True, "tax of 10 percent; tithe"),
         ("[bellum inferre => make war on];", True, "[bellum inferre=> make war on];"),
@@ -30,6 +30,11 @@ class CleanMeaning(unittest.TestCase):
         ("  |  ", True, "|"),
         ("[multum  esse  => much]", True, "[multum esse=> much]"),
         ("x  M  y", True, "x M. y"),
+        ("(little) old woman;", True, "little old woman;"),
+        ("(for) a long time; [quam diu => as long as]", False, "for a long time; [quam diu => as long as]"),
+        ("(be) able, (can)", True, "be able, (can)"),
+        ("old (little) woman", True, "old (little) woman"),
+        ("(unclosed", True, "(unclosed"),
     ]
 
     def test_cases(self):

@@ -74,11 +74,15 @@ TEST(PastParticiple, ShortStemsNeverReadBeforeTheirStart) {
 
 TEST(PastParticiple, StemIsCutAtSpaceSlashAndBracket) {
   const Case cases[] = {
-      {"give up", "gived up"},          {"be away", "bed away"},  // no "be" line in these tables
-      {"walk/run", "walked/run"},       {"walk(ing)", "walked(ing)"},
+      {"give up", "gived up"},
+      {"be away", "bed away"},  // no "be" line in these tables
+      {"walk/run", "walked/run"},
+      {"walk(ing)", "walked(ing)"},
       {"stop stop", "stopped stopped"},  // every occurrence of the stem changes
       {"eat meat", "eated meated"},      // even inside a later word
       {"cry out", "cried out"},
+      {"stop hh", "stopped h"},  // the repairs run over the whole caption
+      {"cry hh", "cried hh"},    // ... but not after the "y" rule
   };
   for (const Case& c : cases)
     EXPECT_EQ(pastParticiple(unrelatedTables(), c.input), c.expected) << c.input;
@@ -90,8 +94,9 @@ TEST(PastParticiple, TableOverridesTheRules) {
       "give gave given\r\n"
       "Run ran run\r\n"
       "be was been\r\n"
-      "see  saw seen\r\n"  // two spaces: field 2 is "saw"
-      "begin began\r\n"    // no field 2: changes nothing
+      "see  saw seen\r\n"        // two spaces: field 2 is "saw"
+      "begin began\r\n"          // no field 2: changes nothing
+      "hush hushed hushhed\r\n"  // nor after the table
       "visit visited visited\r\n"
       "visit visited visitedLast\r\n",
       "");
@@ -101,7 +106,7 @@ TEST(PastParticiple, TableOverridesTheRules) {
       {"gi", "gied"},           {"run", "runned"},     // "Run" does not match "run"
       {"be away", "been away"}, {"see", "saw"},
       {"begin", "beginned"},    {"visit", "visitedLast"},  // the last matching line decides
-      {"go/walk", "gone/walk"},
+      {"go/walk", "gone/walk"}, {"hush", "hushhed"},
   };
   for (const Case& c : cases) EXPECT_EQ(pastParticiple(t, c.input), c.expected) << c.input;
 }

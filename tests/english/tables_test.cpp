@@ -11,6 +11,7 @@
 #include <string>
 
 #include "english/english.h"
+#include "lexicon/lexicon.h"
 #include "text/textops.h"
 
 namespace lexorra {
@@ -141,8 +142,10 @@ TEST(TableLoading, TwoSpacesMakeAnEmptyField) {
 
 // The delivered tables: each fills its table exactly, every line is CR LF
 // ended and has the fields it needs, no base form appears twice, and no line
-// repeats what the rules already give (such a line would waste a position).
+// is wasted: either the rules get the word alone wrong, or the line mends a
+// longer caption of the delivered lexicon ("kind kinds" mends "kind of beer").
 struct Delivered {
+  std::string_view kind;
   const char* file;
   std::size_t capacity;
   std::size_t resultField;
@@ -166,6 +169,20 @@ void checkDeliveredTable(const Delivered& d) {
   EXPECT_TRUE(text::endsWith(raw, "\r\n")) << d.file;
   EXPECT_EQ(std::count(raw.begin(), raw.end(), '\n'), static_cast<long>(d.capacity)) << d.file;
 
+  // Stems of the lexicon's headwords whose result the table changes.
+  std::set<std::string> changed;
+  const bool haveLexicon = fs::exists(fs::path(LEXORRA_BIN_DIR) / "nouns.dat");
+  if (haveLexicon) {
+    const Lexicon lexicon = loadDictionaries(LEXORRA_BIN_DIR);
+    const Table lexTable = d.kind == "verb" ? Table::verb : Table::noun;
+    for (std::size_t i = 0; i < lexicon.capacity(lexTable); ++i) {
+      if (lexicon.line(lexTable, i).empty()) continue;
+      const std::string_view h = lexicon.englishHeadword(d.kind, i);
+      if (d.inflect(delivered, h) != d.inflect(none, h))
+        changed.emplace(h.substr(0, h.find_first_of(" /(")));
+    }
+  }
+
   std::set<std::string_view> bases;
   for (std::size_t i = 0; i < table.size(); ++i) {
     const std::string& line = table[i];
@@ -175,17 +192,19 @@ void checkDeliveredTable(const Delivered& d) {
     for (std::size_t f = 0; f <= d.resultField; ++f) EXPECT_FALSE(fields[f].empty());
     EXPECT_TRUE(bases.insert(fields[0]).second) << "base form listed twice";
     const std::string base(fields[0]);
-    EXPECT_NE(d.inflect(none, base), fields[d.resultField]) << "the rules give this already";
+    if (d.inflect(none, base) == fields[d.resultField])
+      EXPECT_TRUE(changed.count(base))
+          << "the rules give this already" << (haveLexicon ? ", and no headword needs it" : "");
     EXPECT_EQ(d.inflect(delivered, base), fields[d.resultField]);
   }
 }
 
 TEST(DeliveredTables, VerbTable) {
-  checkDeliveredTable({"engIrregVerbs.txt", kIrregularVerbCapacity, 2, pastParticiple});
+  checkDeliveredTable({"verb", "engIrregVerbs.txt", kIrregularVerbCapacity, 2, pastParticiple});
 }
 
 TEST(DeliveredTables, NounTable) {
-  checkDeliveredTable({"engIrregNouns.txt", kIrregularNounCapacity, 1, nounPlural});
+  checkDeliveredTable({"noun", "engIrregNouns.txt", kIrregularNounCapacity, 1, nounPlural});
 }
 
 TEST(DeliveredTables, MendWhatTheRulesGetWrong) {

@@ -111,7 +111,7 @@ TEST_F(DeliveredMottos, RealMottos) {
   const int omnis = adjective("omnis");
   ASSERT_GE(omnis, 0);
   // The English follows the first meaning of each entry, as the pickers
-  // show it: omnis reads "each", nemo "no one".
+  // show it: omnis reads "all", nemo "no one".
   const MottoCase cases[] = {
       // amor (nominative) + omnia (neuter plural accusative of omnis, no
       // noun) + vincit (3rd singular present of vinco).
@@ -120,7 +120,7 @@ TEST_F(DeliveredMottos, RealMottos) {
            .actor("()", noun("amor"))
            .act("do/does/dost/doth", verb("vincere"))
            .acted("(plural)", -1, omnis, adjectiveCaption(omnis)),
-       "amor omnia vincit", "Love conquers each."},
+       "amor omnia vincit", "Love conquers all."},
       // nemo (nominative) + me (accusative) + impune + lacessit.
       {"no one provokes me with impunity",
        MottoBuilder()

@@ -1,0 +1,140 @@
+// lexorra-cli render: shows what the window would show for motto files.
+//
+// Each file is loaded into a fresh motto, as the window holds it right after
+// start-up, and refreshed four times: what the window shows one second after
+// loading (the first ticks give nouns and the verb their captions, which the
+// later renders use).
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "editor/motto_file.h"
+#include "editor/refresh.h"
+#include "english/english.h"
+#include "lexicon/lexicon.h"
+#include "text/codepage.h"
+#include "text/datafile.h"
+#include "text/textops.h"
+
+namespace lexorra::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kRefreshTicks = 4;
+
+constexpr const char* kUsage =
+    "  lexorra-cli render [--json] [--data DIR] FILE...\n"
+    "      Load each motto file as the window's Examples menu does, refresh it\n"
+    "      four times (what the window shows one second later) and print its\n"
+    "      Latin motto and English meaning. A FILE without a folder that is not\n"
+    "      in the current folder is looked for in the data folder, where the\n"
+    "      examples lie. With --json, print one JSON object per line,\n"
+    "      {\"file\": ..., \"latin\": ..., \"english\": ...}, with both texts\n"
+    "      exactly as the window holds them. A file that cannot be loaded is\n"
+    "      reported on standard error with its line and reason; the others are\n"
+    "      still rendered, and the exit status is 1.";
+
+struct RenderArgs {
+  bool json = false;
+  std::optional<fs::path> dataFolder;
+  std::vector<std::string> files;
+};
+
+// Parses the arguments; returns an error text for a usage mistake.
+std::optional<std::string> parseArgs(const std::vector<std::string>& args, RenderArgs& out) {
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+      out.files.push_back(arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--json") {
+      out.json = true;
+    } else if (arg == "--data") {
+      if (i + 1 == args.size()) return "--data needs a folder";
+      out.dataFolder = args[++i];
+    } else if (arg.starts_with("--data=")) {
+      out.dataFolder = arg.substr(7);
+    } else {
+      return "unknown option \"" + arg + "\"";
+    }
+  }
+  if (out.files.empty()) return "no motto file given";
+  return std::nullopt;
+}
+
+fs::path mottoPath(const std::string& file, const fs::path& dataFolder) {
+  fs::path path(file);
+  std::error_code ec;
+  if (path.has_parent_path() || fs::exists(path, ec)) return path;
+  fs::path beside = dataFolder / path;
+  return fs::exists(beside, ec) ? beside : path;
+}
+
+// The command line is UTF-8; jsonString expects the program's own text.
+std::string jsonFileName(const std::string& utf8) {
+  return jsonString(text::utf8ToCp1252(utf8));
+}
+
+int runRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  for (const std::string& arg : args) {
+    if (arg == "--") break;
+    if (arg == "--help" || arg == "-h") {
+      out << kUsage << "\n";
+      return 0;
+    }
+  }
+  RenderArgs options;
+  if (auto problem = parseArgs(args, options)) {
+    err << "lexorra-cli render: " << *problem << "\nUsage:\n" << kUsage << "\n";
+    return 2;
+  }
+  fs::path dataFolder = options.dataFolder ? *options.dataFolder : programFolder();
+
+  Lexicon lexicon;
+  EnglishTables english;
+  try {
+    lexicon = loadDictionaries(dataFolder);
+    english = loadEnglishTables(dataFolder);
+  } catch (const DataFileError& e) {
+    err << "lexorra-cli render: the data in " << dataFolder.string()
+        << " cannot be used: " << e.what() << "\n";
+    return 1;
+  }
+
+  int status = 0;
+  for (const std::string& file : options.files) {
+    MottoState state;
+    state.Enabled = true;  // as after start-up
+    try {
+      loadMottoFile(state, lexicon, mottoPath(file, dataFolder));
+      for (int tick = 0; tick < kRefreshTicks; ++tick) Timer1_Timer(state, lexicon, english);
+    } catch (const DataFileError& e) {
+      err << "lexorra-cli render: " << e.what() << "\n";
+      status = 1;
+      continue;
+    } catch (const std::exception& e) {
+      err << "lexorra-cli render: " << file << ": cannot be rendered: " << e.what() << "\n";
+      status = 1;
+      continue;
+    }
+    if (options.json) {
+      out << "{\"file\": " << jsonFileName(file) << ", \"latin\": " << jsonString(state.finalLatin)
+          << ", \"english\": " << jsonString(state.finalEnglish) << "}\n";
+    } else {
+      out << file << "\n"
+          << "  Latin:   " << text::cp1252ToUtf8(text::trimSpaces(state.finalLatin)) << "\n"
+          << "  English: " << text::cp1252ToUtf8(text::trimSpaces(state.finalEnglish)) << "\n";
+    }
+  }
+  return status;
+}
+
+const CliCommandRegistration registration{{"render", kUsage, runRender}};
+
+}  // namespace
+}  // namespace lexorra::cli

@@ -1,0 +1,134 @@
+// lexorra-cli render, run as a program over the examples and broken files.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "text/datafile.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kBin = LEXORRA_BIN_DIR;
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Runs lexorra-cli with the arguments (each quoted for the shell).
+CliRun runCli(const std::vector<std::string>& args) {
+  fs::path outFile = fs::temp_directory_path() / ("lexorra-cli-out-" + std::to_string(getpid()));
+  fs::path errFile = fs::temp_directory_path() / ("lexorra-cli-err-" + std::to_string(getpid()));
+  std::string command = "'" + (kBin / "lexorra-cli").string() + "'";
+  for (const std::string& arg : args) command += " '" + arg + "'";
+  command += " >'" + outFile.string() + "' 2>'" + errFile.string() + "'";
+  CliRun run;
+  int raw = std::system(command.c_str());
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.out = slurp(outFile);
+  run.err = slurp(errFile);
+  fs::remove(outFile);
+  fs::remove(errFile);
+  return run;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+bool deliveredDataPresent() {
+  for (const char* name : {"nouns.dat", "verbs.dat", "engIrregVerbs.txt", "ex_i_love_you"})
+    if (!fs::exists(kBin / name)) return false;
+  return true;
+}
+
+TEST(CliRender, HelpExplainsTheCommand) {
+  CliRun help = runCli({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("lexorra-cli render [--json] [--data DIR] FILE..."), std::string::npos);
+  CliRun own = runCli({"render", "--help"});
+  EXPECT_EQ(own.status, 0);
+  EXPECT_NE(own.out.find("--json"), std::string::npos);
+}
+
+TEST(CliRender, UsageMistakes) {
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"render"}, {"render", "--jsn", "x"}, {"render", "x", "--data"}}) {
+    CliRun run = runCli(args);
+    EXPECT_EQ(run.status, 2) << args.back();
+    EXPECT_NE(run.err.find("lexorra-cli render: "), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty());
+  }
+  CliRun noData = runCli({"render", "--data", "/nonexistent-folder", "x"});
+  EXPECT_EQ(noData.status, 1);
+  EXPECT_NE(noData.err.find("/nonexistent-folder"), std::string::npos) << noData.err;
+}
+
+TEST(CliRender, RendersTheExamples) {
+  if (!deliveredDataPresent()) GTEST_SKIP() << "the delivered data is not in " << kBin;
+  const std::vector<std::string> names = {"ex_i_love_you", "Ex_Love_conquers_everythings",
+                                          "ex_without_fear"};
+  std::vector<std::string> args = {"render", "--json", "--data", kBin.string()};
+  args.insert(args.end(), names.begin(), names.end());
+  CliRun run = runCli(args);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(run.err.empty()) << run.err;
+  EXPECT_EQ(
+      linesOf(run.out),
+      (std::vector<std::string>{
+          R"({"file": "ex_i_love_you", "latin": "ego te amo", "english": "I love you."})",
+          R"({"file": "Ex_Love_conquers_everythings", "latin": "amor omnia vincit", )"
+          R"("english": "Love conquers all."})",
+          R"({"file": "ex_without_fear", "latin": " sine metu ", "english": "Without fear."})",
+      }));
+
+  CliRun plain = runCli({"render", (kBin / "ex_love_is_blind").string()});
+  EXPECT_EQ(plain.status, 0) << plain.err;
+  EXPECT_NE(plain.out.find("  Latin:   amor caecus est\n  English: Love is blind.\n"),
+            std::string::npos)
+      << plain.out;
+}
+
+TEST(CliRender, BadFilesAreReportedAndTheOthersStillRendered) {
+  if (!deliveredDataPresent()) GTEST_SKIP() << "the delivered data is not in " << kBin;
+  fs::path folder = fs::temp_directory_path() / ("lexorra-cli-bad-" + std::to_string(getpid()));
+  fs::create_directories(folder);
+  std::string good = slurp(kBin / "ex_i_love_you");
+  std::string broken = good;
+  broken.replace(0, broken.find('\r'), "99999999");  // line 1: no such noun
+  std::ofstream(folder / "broken", std::ios::binary) << broken;
+  std::ofstream(folder / "short", std::ios::binary) << good.substr(0, 100);
+
+  CliRun run = runCli({"render", "--json", (folder / "broken").string(), "ex_i_love_you",
+                       (folder / "short").string(), (folder / "missing").string()});
+  fs::remove_all(folder);
+  EXPECT_EQ(run.status, 1);
+  std::vector<std::string> out = linesOf(run.out);
+  ASSERT_EQ(out.size(), 1u) << run.out;
+  EXPECT_NE(out[0].find("\"ego te amo\""), std::string::npos);
+  std::vector<std::string> err = linesOf(run.err);
+  ASSERT_EQ(err.size(), 3u) << run.err;
+  EXPECT_NE(err[0].find("broken, line 1: actorNounText"), std::string::npos) << err[0];
+  EXPECT_NE(err[1].find("short, line "), std::string::npos) << err[1];
+  EXPECT_NE(err[2].find("missing: cannot be found"), std::string::npos) << err[2];
+}
+
+}  // namespace

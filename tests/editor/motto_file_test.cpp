@@ -1,0 +1,371 @@
+#include "editor/motto_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "editor/menus.h"
+#include "editor/options.h"
+#include "small_lexicon.h"
+
+namespace lexorra {
+namespace {
+
+using M = MottoState;
+namespace fs = std::filesystem;
+
+// Every field of the motto as text, to see whether anything changed.
+std::string everything(const MottoState& s) {
+  std::string out;
+  for (const SlotInfo& info : kSlots) {
+    const WordSlot& slot = s.*info.slot;
+    out += std::string(info.name) + "=" + slot.Caption + "|" + slot.Tag + "|" +
+           (slot.Visible ? "v" : "h") + "\n";
+  }
+  for (int n = 1; n <= 9; ++n)
+    out += std::to_string((s.*linkOption(n)).Value) + std::to_string((s.*linkOption(n)).Visible);
+  for (const TickBox* t : {&s.actorTickBox, &s.actionTickBoc, &s.actedTickBox, &s.mannerTickBox})
+    out += " t" + std::to_string(t->Value) + std::to_string(t->Enabled);
+  for (const CheckBox* c :
+       {&s.Check1, &s.isCheckBox, &s.wordOrderBox, &s.femaleBox, &s.youFemaleBox, &s.notButton})
+    out += " c" + std::to_string(c->Value) + std::to_string(c->Visible);
+  out += " f" + std::to_string(s.Frame2.Visible) + std::to_string(s.Frame4.Visible) +
+         std::to_string(s.Frame3.Visible);
+  out += " q" + std::to_string(s.whenIsItOption) + std::to_string(s.whyOption) +
+         std::to_string(s.isItThatOption) + std::to_string(s.notQuestionOption);
+  return out + "\n" + s.finalLatin + "\n" + s.finalEnglish;
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+class MottoFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("lexorra-motto-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  void writeText(const std::string& name, const std::string& text) {
+    std::ofstream(folder_ / name, std::ios::binary) << text;
+  }
+
+  // A motto that uses every kind of line: sections, links, pronouns, words.
+  MottoState richMotto() {
+    MottoState s;
+    s.Enabled = true;
+    setTickBox(s, &M::actorTickBox, 1);
+    setTickBox(s, &M::actionTickBoc, 1);
+    setTickBox(s, &M::actedTickBox, 1);
+    setTickBox(s, &M::mannerTickBox, 1);
+    s.actorPronounText.Tag = kInflux;
+    choosePronoun(s, PronounMenu::actor, *findPronounMenuItem(PronounMenu::actor, "the_option"));
+    s.actorNounText.Tag = "1";
+    s.actorAdjText = {"(most good)", "1", true, 0};
+    selectOption(s, 1);
+    s.secondActorPronoun.Tag = kInflux;
+    choosePronoun(s, PronounMenu::actor, *findPronounMenuItem(PronounMenu::actor, "i_option"));
+    s.verbText.Tag = "1";
+    s.verbTenseText.Caption = "will have";
+    s.actedPronounText.Tag = kInflux;
+    choosePronoun(s, PronounMenu::acted, *findPronounMenuItem(PronounMenu::acted, "she_acted"));
+    selectOption(s, 5);
+    s.secondActedNounText.Tag = "0";
+    s.adVerbText = {"always", "0", true, 0};
+    s.prepositionText = {"without", "0", true, 0};
+    s.prepositionNounText = {"fear", "1", true, 0};
+    selectOption(s, 8);
+    s.secondPrepositionAdjText.Tag = "0";
+    s.isCheckBox.Value = 1;
+    s.femaleBox.Value = 1;
+    s.notButton.Value = 1;
+    s.Check1.Value = 0;
+    s.prepositionAdjText.Visible = false;  // visibility the operations would not give
+    s.Option2.Visible = true;
+    s.Option9.Visible = true;
+    return s;
+  }
+
+  fs::path folder_;
+  Lexicon lexicon_ = editortest::editorLexicon();
+};
+
+TEST_F(MottoFileTest, ResetEmptiesAndHidesEverything) {
+  MottoState s = richMotto();
+  s.verbTenseText.Caption = "should";
+  selectQuestion(s, &M::whyOption);
+  resetTheForm(s);
+  for (const SlotInfo& info : kSlots) {
+    const WordSlot& slot = s.*info.slot;
+    EXPECT_EQ(slot.Tag, "blank") << info.name;
+    std::string_view caption = info.slot == &M::verbText        ? ""
+                               : info.slot == &M::verbTenseText ? "do/does/dost/doth"
+                                                                : "()";
+    EXPECT_EQ(slot.Caption, caption) << info.name;
+    // Unticking the four sections hides every slot.
+    EXPECT_FALSE(slot.Visible) << info.name;
+  }
+  EXPECT_TRUE(s.Option3.Value && s.Option6.Value && s.Option9.Value);
+  EXPECT_FALSE(s.Option1.Value || s.Option5.Value || s.Option8.Value);
+  EXPECT_EQ(
+      s.actorTickBox.Value + s.actionTickBoc.Value + s.actedTickBox.Value + s.mannerTickBox.Value,
+      0);
+  EXPECT_FALSE(s.actionTickBoc.Enabled);
+  EXPECT_FALSE(s.actedTickBox.Enabled);
+  EXPECT_EQ(s.Check1.Value, 1);
+  EXPECT_EQ(s.isCheckBox.Value + s.femaleBox.Value + s.notButton.Value, 0);
+  EXPECT_FALSE(s.notButton.Visible);
+  EXPECT_TRUE(s.notQuestionOption);
+  EXPECT_FALSE(s.whyOption);
+  EXPECT_FALSE(s.Frame2.Visible || s.Frame3.Visible || s.Frame4.Visible);
+}
+
+TEST_F(MottoFileTest, SaveAndLoadRestoreTheMotto) {
+  MottoState saved = richMotto();
+  writeMottoFile(saved, folder_ / "motto");
+
+  MottoState loaded;
+  loaded.Enabled = true;
+  loadMottoFile(loaded, lexicon_, folder_ / "motto");
+
+  for (const SlotInfo& info : kSlots) {
+    const WordSlot& a = saved.*info.slot;
+    const WordSlot& b = loaded.*info.slot;
+    EXPECT_EQ(a.Visible, b.Visible) << info.name;
+    if (info.kind == SlotKind::pronoun || info.kind == SlotKind::tense)
+      EXPECT_EQ(a.Caption, b.Caption) << info.name;
+    else
+      EXPECT_EQ(a.Tag, b.Tag) << info.name;
+  }
+  // Adjectives come back as bare headwords, in the positive degree.
+  EXPECT_EQ(loaded.actorAdjText.Caption, "good");
+  EXPECT_EQ(loaded.secondPrepositionAdjText.Caption, "my");
+  EXPECT_EQ(loaded.adVerbText.Caption, "always");
+  EXPECT_EQ(loaded.prepositionText.Caption, "without");
+  EXPECT_EQ(loaded.actorNounText.Caption, "()");  // the refresh captions nouns
+  for (int n = 1; n <= 9; ++n) {
+    EXPECT_EQ((saved.*linkOption(n)).Value, (loaded.*linkOption(n)).Value) << n;
+    EXPECT_EQ((saved.*linkOption(n)).Visible, (loaded.*linkOption(n)).Visible) << n;
+  }
+  for (TickBox M::*t : {&M::actorTickBox, &M::actionTickBoc, &M::actedTickBox, &M::mannerTickBox}) {
+    EXPECT_EQ((saved.*t).Value, (loaded.*t).Value);
+    EXPECT_EQ((saved.*t).Enabled, (loaded.*t).Enabled);
+  }
+  for (CheckBox M::*c : {&M::Check1, &M::isCheckBox, &M::wordOrderBox, &M::femaleBox,
+                         &M::youFemaleBox, &M::notButton})
+    EXPECT_EQ((saved.*c).Value, (loaded.*c).Value);
+  EXPECT_TRUE(loaded.notButton.Visible);
+  EXPECT_TRUE(loaded.Frame2.Visible && loaded.Frame3.Visible && loaded.Frame4.Visible);
+  // Writing the loaded motto again gives the same file.
+  EXPECT_EQ(mottoFileLines(loaded), mottoFileLines(saved));
+}
+
+TEST_F(MottoFileTest, FileLayout) {
+  std::vector<std::string> lines = mottoFileLines(richMotto());
+  ASSERT_EQ(lines.size(), 81u);
+  // A pronoun caption, a tag, the tense, Option1, actorTickBox, Check1.
+  for (auto [line, text] : {std::pair{2, "The (single)"},
+                            {3, "1"},
+                            {14, "will have"},
+                            {23, "True"},
+                            {32, " 1 "},
+                            {36, " 0 "}})
+    EXPECT_EQ(lines[line - 1], text) << "line " << line;
+  writeMottoFile(richMotto(), folder_ / "motto");
+  std::ifstream in(folder_ / "motto", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), joinLines(lines));
+}
+
+TEST_F(MottoFileTest, ReaderIsLenient) {
+  struct Case {
+    std::size_t line;
+    std::string text;
+    bool optionVisible;  // Option1.Visible after loading
+  };
+  // Line 73 is the visibility of Option1 that wins.
+  const Case cases[] = {{73, "true", true},   {73, "TRUE", true}, {73, "False", false},
+                        {73, "fAlSe", false}, {73, " 1 ", true},  {73, "-1", true},
+                        {73, "0", false},     {73, "  0", false}, {73, "7", true}};
+  for (const Case& c : cases) {
+    std::vector<std::string> lines = mottoFileLines(MottoState{});
+    lines[c.line - 1] = c.text;
+    MottoState s;
+    applyMottoFile(s, lexicon_, parseMottoFile(joinLines(lines), lexicon_, "f"));
+    EXPECT_EQ(s.Option1.Visible, c.optionVisible) << c.text;
+  }
+  // Spaces around numbers, lone line feeds, and the check boxes' word forms.
+  std::vector<std::string> lines = mottoFileLines(MottoState{});
+  lines[0] = " 1 ";
+  lines[31] = "1";
+  lines[35] = "True";
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  MottoState s;
+  applyMottoFile(s, lexicon_, parseMottoFile(text + "\n\n", lexicon_, "f"));
+  EXPECT_EQ(s.actorNounText.Tag, "1");
+  EXPECT_EQ(s.actorTickBox.Value, 1);
+  EXPECT_EQ(s.Check1.Value, 1);
+}
+
+TEST_F(MottoFileTest, BadLinesAreRejectedWithFileLineAndReason) {
+  struct Case {
+    std::size_t line;
+    std::string text;
+    std::string_view reason;       // part of the message
+    std::size_t reportedLine = 0;  // when not the changed line
+  };
+  const Case cases[] = {
+      {1, "abc", "actorNounText must be \"blank\" or a noun index"},
+      {1, "-1", "noun index"},
+      {1, "1.5", "noun index"},
+      {1, "influx", "noun index"},
+      {1, "19491", "outside the lexicon"},
+      {1, "2", "is not a word of nouns.dat"},  // an empty entry
+      {1, "3", "is not a word of nouns.dat"},  // a line without a meaning
+      {3, "2", "is not a word of adjectives.dat"},
+      {13, "7546", "is not a word of verbs.dat"},
+      {16, "5", "is not a word of prepositions.dat"},
+      {2, "him", "is not a choice of the Pronouns menu"},
+      {5, "A", "is not a choice of the Pronouns menu"},  // "A" is the first slot's
+      {8, "The (single)", "ActedPronouns"},
+      {20, "Her", "ActedPronouns"},
+      {14, "shall", "is not one of the tense phrases"},
+      {14, "Will", "is not one of the tense phrases"},
+      {23, "yes", "Option1 must be \"True\" or \"False\""},
+      {23, "True", "Option3 is true together with Option1", 25},
+      {28, "False", "none of Option4 to Option6 is true"},
+      {32, "2", "actorTickBox must be 0 or 1"},
+      {41, "", "notButton must be 0 or 1"},
+      {33, " 1 ", "The Act is ticked but The first thing(s) is not"},
+      {55, "maybe", "visibility of secondActorPronoun"},
+      {81, "", "visibility of Option9"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> lines = mottoFileLines(MottoState{});
+    lines[c.line - 1] = c.text;
+    writeText("bad", joinLines(lines));
+    MottoState s = richMotto();
+    std::string before = everything(s);
+    try {
+      loadExample(s, lexicon_, folder_, "bad");
+      ADD_FAILURE() << "accepted line " << c.line << " " << c.text;
+    } catch (const MottoFileError& e) {
+      EXPECT_EQ(e.file(), "bad");
+      EXPECT_EQ(e.line(), c.reportedLine ? c.reportedLine : c.line) << e.what();
+      EXPECT_NE(e.reason().find(c.reason), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(everything(s), before) << "line " << c.line;
+  }
+}
+
+TEST_F(MottoFileTest, BrokenFilesLeaveTheMottoAlone) {
+  std::vector<std::string> lines = mottoFileLines(MottoState{});
+  struct Case {
+    std::string name;
+    std::string text;
+    std::size_t line;
+    std::string_view reason;
+  };
+  const Case cases[] = {
+      {"empty", "", 0, "is empty"},
+      {"short", joinLines({lines.begin(), lines.begin() + 40}), 41, "the file ends after 40"},
+      {"long", joinLines(lines) + "extra\r\n", 82, "one too many"},
+  };
+  for (const Case& c : cases) {
+    writeText(c.name, c.text);
+    MottoState s = richMotto();
+    std::string before = everything(s);
+    try {
+      loadExample(s, lexicon_, folder_, c.name);
+      ADD_FAILURE() << c.name;
+    } catch (const MottoFileError& e) {
+      EXPECT_EQ(e.line(), c.line) << e.what();
+      EXPECT_NE(e.reason().find(c.reason), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(everything(s), before) << c.name;
+  }
+
+  MottoState s = richMotto();
+  std::string before = everything(s);
+  EXPECT_THROW(loadButton_Click(s, lexicon_, folder_), MottoFileError);  // no save.txt
+  EXPECT_THROW(loadExample(s, lexicon_, folder_, ""), MottoFileError);   // the folder
+  writeText("huge", std::string(100000, 'x'));
+  EXPECT_THROW(loadExample(s, lexicon_, folder_, "huge"), MottoFileError);
+  EXPECT_EQ(everything(s), before);
+}
+
+TEST_F(MottoFileTest, LoadingRebuildsFromAReset) {
+  // Every slot hidden, the first thing and the manner ticked: the sections
+  // are ticked, but the visibility lines have the last word.
+  std::vector<std::string> lines = mottoFileLines(MottoState{});
+  lines[31] = " 1 ";
+  lines[33] = " 1 ";
+  lines[41] = "True";  // Option1 visible, then hidden by the later block
+  lines[80] = "True";  // Option9 visible in the later block only
+  MottoState s = richMotto();
+  applyMottoFile(s, lexicon_, parseMottoFile(joinLines(lines), lexicon_, "f"));
+  for (const SlotInfo& info : kSlots) {
+    EXPECT_FALSE((s.*info.slot).Visible) << info.name;
+    EXPECT_EQ((s.*info.slot).Caption, info.slot == &M::verbText        ? ""
+                                      : info.slot == &M::verbTenseText ? "do/does/dost/doth"
+                                                                       : "()");
+  }
+  EXPECT_EQ(s.actorTickBox.Value, 1);
+  EXPECT_EQ(s.mannerTickBox.Value, 1);
+  EXPECT_EQ(s.actionTickBoc.Value, 0);
+  EXPECT_TRUE(s.actionTickBoc.Enabled);
+  EXPECT_TRUE(s.Frame2.Visible && s.Frame3.Visible);
+  EXPECT_FALSE(s.Option1.Visible);
+  EXPECT_TRUE(s.Option9.Visible);
+  EXPECT_EQ(s.isCheckBox.Value, 0);
+}
+
+TEST_F(MottoFileTest, SaveNamesTheFileAfterTheMeaning) {
+  struct Case {
+    std::string_view english;
+    std::string_view name;
+  };
+  const Case cases[] = {
+      {"Dog eat/consume/devours dog", "Ex_Dog_eatconsumedevours_dog"},
+      {"Why is it that you love me?", "Ex_Why_is_it_that_you_love_me?"},
+      {" Love conquers every things! ", "Ex__Love_conquers_every_things_"},
+      {"No. 1", "Ex_No_1"},
+      {"", "Ex_"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(savedFileName(c.english), c.name);
+
+  MottoState s = richMotto();
+  s.finalEnglish = "I will love you always.";
+  writeText("Ex_I_will_love_you_always", "an older file\r\n");
+  fs::path path = saveButton_Click(s, folder_);
+  EXPECT_EQ(path, folder_ / "Ex_I_will_love_you_always");
+  MottoState loaded;
+  loadMottoFile(loaded, lexicon_, path);
+  EXPECT_EQ(mottoFileLines(loaded), mottoFileLines(s));
+  // Nothing but the saved file is left in the folder.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
+TEST_F(MottoFileTest, RefusedNameWritesNothing) {
+  MottoState s = richMotto();
+  s.finalEnglish = std::string(300, 'a');  // longer than a file name may be
+  try {
+    saveButton_Click(s, folder_);
+    ADD_FAILURE() << "a 303-character name was accepted";
+  } catch (const MottoFileError& e) {
+    EXPECT_NE(e.reason().find("cannot be saved under this name"), std::string::npos) << e.what();
+  }
+  EXPECT_THROW(writeMottoFile(s, folder_ / "no-such-folder" / "motto"), MottoFileError);
+  EXPECT_TRUE(fs::is_empty(folder_));
+}
+
+}  // namespace
+}  // namespace lexorra
