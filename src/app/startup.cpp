@@ -53,6 +53,7 @@ void connectPicker(Program& program, ui::PickerWindowBase& picker) {
   picker.setHooks({
       .changed = [p] { p->form->showModel(); },
       .cancelled = [p] { p->form->cancelSlotEdit(); },
+      .failed = [p](const QString& problem) { p->form->reportRenderProblem(problem); },
   });
 }
 

@@ -380,15 +380,16 @@ void Form1::Timer1_Timer() {
   try {
     lexorra::Timer1_Timer(state_, lexicon_, english_);
   } catch (const std::exception& failure) {
-    // A motto the renderer cannot read: say so once, keep the motto as it is.
-    const QString problem = QString::fromLocal8Bit(failure.what());
-    if (problem != lastRenderProblem_) {
-      lastRenderProblem_ = problem;
-      showMessage(this, MessageKind::critical, "Lexorra",
-                  QString("The motto cannot be shown in Latin.\n\n%1").arg(problem));
-    }
+    reportRenderProblem(QString::fromLocal8Bit(failure.what()));
   }
   showModel();
+}
+
+void Form1::reportRenderProblem(const QString& problem) {
+  if (problem == lastRenderProblem_) return;
+  lastRenderProblem_ = problem;
+  showMessage(this, MessageKind::critical, "Lexorra",
+              QString("The motto cannot be shown in Latin.\n\n%1").arg(problem));
 }
 
 void Form1::printTo(QPrinter& printer) {

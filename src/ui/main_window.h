@@ -53,6 +53,10 @@ class Form1 : public QWidget {
   // The folder of the example mottos and of "save.txt".
   void setDataFolder(std::filesystem::path folder) { dataFolder_ = std::move(folder); }
 
+  // A render failed (a tag outside the lexicon): the person is told once per
+  // distinct problem, not on every tick, and the motto stays as it is.
+  void reportRenderProblem(const QString& problem);
+
   // A picker was left without a choice: the slot it was opened for gets its
   // earlier tag back and the window is enabled again.
   void cancelSlotEdit();

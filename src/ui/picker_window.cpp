@@ -105,9 +105,16 @@ void PickerWindowBase::connectCommon() {
   });
 }
 
-void PickerWindowBase::actDone() {
+void PickerWindowBase::runAct(const std::function<bool()>& act) {
+  QString failure;
+  try {
+    if (!act()) return;  // no row selected: the visit goes on
+  } catch (const std::exception& problem) {
+    failure = QString::fromLocal8Bit(problem.what());
+  }
   showPicker();
   if (hooks_.changed) hooks_.changed();
+  if (!failure.isEmpty() && hooks_.failed) hooks_.failed(failure);
 }
 
 void PickerWindowBase::reject() {
@@ -220,12 +227,14 @@ void SearchPickerWindow::searchEdited(const QString& text) {
 }
 
 void SearchPickerWindow::Command1_Click() {
-  if (picker_.choose(state_, english_)) actDone();  // no row selected: the visit goes on
+  runAct([this] { return picker_.choose(state_, english_); });
 }
 
 void SearchPickerWindow::Command2_Click() {
-  picker_.chooseNoWord(state_, english_);
-  actDone();
+  runAct([this] {
+    picker_.chooseNoWord(state_, english_);
+    return true;
+  });
 }
 
 bool SearchPickerWindow::leaveModel() {
@@ -321,12 +330,14 @@ void PrepositionPickerWindow::openPicker() {
 }
 
 void PrepositionPickerWindow::Command1_Click() {
-  if (picker_.choose(state_)) actDone();
+  runAct([this] { return picker_.choose(state_); });
 }
 
 void PrepositionPickerWindow::Command2_Click() {
-  picker_.chooseNoWord(state_);
-  actDone();
+  runAct([this] {
+    picker_.chooseNoWord(state_);
+    return true;
+  });
 }
 
 bool PrepositionPickerWindow::leaveModel() {

@@ -44,8 +44,9 @@ class PickerRowsModel : public QAbstractListModel {
 
 // What a picker tells the rest of the program.
 struct PickerHooks {
-  std::function<void()> changed;    // the motto changed: show it
-  std::function<void()> cancelled;  // left without a choice: undo the slot's mark
+  std::function<void()> changed;               // the motto changed: show it
+  std::function<void()> cancelled;             // left without a choice: undo the slot's mark
+  std::function<void(const QString&)> failed;  // the render after an act failed
 };
 
 class PickerWindowBase : public QDialog {
@@ -81,8 +82,10 @@ class PickerWindowBase : public QDialog {
   // Wires the list, the two buttons and the tick to the model; call once the
   // list has its rows model.
   void connectCommon();
-  // After an act that changed the motto: show the picker and the motto.
-  void actDone();
+  // Runs a choose act (true when it ended the visit), then shows the picker
+  // and the motto. A render that fails after the choice has been written is
+  // reported; the visit has ended all the same.
+  void runAct(const std::function<bool()>& act);
   virtual void selectModelRow(int row) = 0;
   virtual void tickModel() = 0;
 

@@ -241,3 +241,27 @@ TEST_F(Pickers, PrepositionChosenByDoubleClickAndRefused) {
 
 }  // namespace
 }  // namespace lexorra::testing
+
+namespace lexorra::testing {
+namespace {
+
+// A choice whose render fails (another slot holds a tag the lexicon does not
+// have): the word is written, the visit ends, and the failure is reported.
+TEST_F(Pickers, ARenderFailingAfterAChoiceIsReported) {
+  form().timer()->stop();
+  tick("actorTickBox");
+  tick("actionTickBoc");
+  state().verbText.Tag = "99999999";
+  state().verbText.Caption = "do";
+  clickSlot("actorNounText");
+  search(*program->nounPicker, "love");
+  QTest::keyClick(program->nounPicker->searchBox(), Qt::Key_Return);
+  EXPECT_FALSE(program->nounPicker->isVisible());
+  EXPECT_TRUE(form().isEnabled());
+  EXPECT_EQ(label("actorNounText")->text(), q("love"));
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_TRUE(messages.messages[0].text.contains("cannot be shown in Latin"));
+}
+
+}  // namespace
+}  // namespace lexorra::testing
