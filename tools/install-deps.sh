@@ -7,6 +7,7 @@ packages=(
   cmake g++ make python3
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev
+  poppler-utils  # pdftotext/pdffonts: the printing test reads the printed page back
   # Free faces that stand in for the typefaces the window asks for by name.
   fonts-blankenburg fonts-goudybookletter fonts-ebgaramond fonts-urw-base35
   fonts-liberation fonts-dejavu-core fonts-comic-neue
