@@ -27,7 +27,7 @@ TEST_F(Pickers, TheRoadOfOneChange) {
   EXPECT_FALSE(form().isEnabled());
   EXPECT_EQ(state().actorNounText.Tag, "influx");
   EXPECT_TRUE(picker.isEnabled());  // usable while the main window is disabled
-  tick("mannerTickBox");             // the disabled main window takes no clicks
+  tick("mannerTickBox");            // the disabled main window takes no clicks
   EXPECT_EQ(state().mannerTickBox.Value, 0);
   EXPECT_TRUE(picker.hintLabel()->isVisible());
 

@@ -2,14 +2,14 @@
 // loader and look-ups: the forms a Latin teacher checks first, the entries
 // the renderer expects at fixed indexes, and the table shape the pickers rely
 // on (every entry has a meaning, no gap before the last entry).
-#include "lexicon/lexicon.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <functional>
 #include <string>
 #include <string_view>
+
+#include "lexicon/lexicon.h"
 
 namespace {
 
@@ -58,13 +58,13 @@ struct NounCase {
 
 TEST(DeliveredNouns, TeacherForms) {
   const NounCase cases[] = {
-      {"amor", "love", 1, 0, "amor"},   {"amor", "love", 2, 0, "amoris"},
-      {"amor", "love", 4, 0, "amori"},  {"amor", "love", 5, 0, "amorem"},
-      {"amor", "love", 3, 0, "amore"},  {"amor", "love", 1, 1, "amores"},
-      {"rosa", "rose", 1, 0, "rosa"},   {"rosa", "rose", 2, 0, "rosae"},
+      {"amor", "love", 1, 0, "amor"},    {"amor", "love", 2, 0, "amoris"},
+      {"amor", "love", 4, 0, "amori"},   {"amor", "love", 5, 0, "amorem"},
+      {"amor", "love", 3, 0, "amore"},   {"amor", "love", 1, 1, "amores"},
+      {"rosa", "rose", 1, 0, "rosa"},    {"rosa", "rose", 2, 0, "rosae"},
       {"bellum", "war", 1, 0, "bellum"}, {"bellum", "war", 1, 1, "bella"},
-      {"canis", "dog", 1, 0, "canis"},  {"canis", "dog", 2, 1, "canum"},
-      {"rex", "king", 1, 0, "rex"},     {"rex", "king", 2, 0, "regis"},
+      {"canis", "dog", 1, 0, "canis"},   {"canis", "dog", 2, 1, "canum"},
+      {"rex", "king", 1, 0, "rex"},      {"rex", "king", 2, 0, "regis"},
   };
   for (const auto& c : cases) {
     const long i = findNoun(c.nominative, c.gloss);
@@ -103,14 +103,14 @@ struct AdjectiveCase {
 
 TEST(DeliveredAdjectives, TeacherForms) {
   const AdjectiveCase cases[] = {
-      {"bonus", "good", 1, 0, 0, 0, "bonus"},         {"bonus", "good", 1, 0, 1, 0, "bona"},
-      {"bonus", "good", 1, 0, 2, 0, "bonum"},         {"bonus", "good", 1, 0, 0, 1, "melior"},
-      {"bonus", "good", 1, 0, 0, 2, "optimus"},       {"bonus", "good", 2, 1, 1, 0, "bonarum"},
-      {"fortis", "strong", 1, 0, 0, 0, "fortis"},     {"fortis", "strong", 1, 0, 0, 1, "fortior"},
+      {"bonus", "good", 1, 0, 0, 0, "bonus"},          {"bonus", "good", 1, 0, 1, 0, "bona"},
+      {"bonus", "good", 1, 0, 2, 0, "bonum"},          {"bonus", "good", 1, 0, 0, 1, "melior"},
+      {"bonus", "good", 1, 0, 0, 2, "optimus"},        {"bonus", "good", 2, 1, 1, 0, "bonarum"},
+      {"fortis", "strong", 1, 0, 0, 0, "fortis"},      {"fortis", "strong", 1, 0, 0, 1, "fortior"},
       {"fortis", "strong", 1, 0, 0, 2, "fortissimus"}, {"fortis", "strong", 1, 0, 2, 0, "forte"},
-      {"malus", "bad", 1, 0, 0, 1, "peior"},          {"malus", "bad", 1, 0, 0, 2, "pessimus"},
-      {"magnus", "large", 1, 0, 0, 1, "maior"},       {"magnus", "large", 1, 0, 0, 2, "maximus"},
-      {"parvus", "small", 1, 0, 0, 1, "minor"},       {"parvus", "small", 1, 0, 0, 2, "minimus"},
+      {"malus", "bad", 1, 0, 0, 1, "peior"},           {"malus", "bad", 1, 0, 0, 2, "pessimus"},
+      {"magnus", "large", 1, 0, 0, 1, "maior"},        {"magnus", "large", 1, 0, 0, 2, "maximus"},
+      {"parvus", "small", 1, 0, 0, 1, "minor"},        {"parvus", "small", 1, 0, 0, 2, "minimus"},
   };
   for (const auto& c : cases) {
     const long i = findAdjective(c.nominative, c.gloss);
@@ -124,8 +124,11 @@ TEST(DeliveredAdjectives, PossessivesAtFixedIndexes) {
   const struct {
     long index;
     std::string_view nominative, headword;
-  } cases[] = {{0, "meus", "my"},    {1, "tuus", "your"},  {2, "vester", "your"},
-               {3, "suus", "his"},   {4, "noster", "our"}};
+  } cases[] = {{0, "meus", "my"},
+               {1, "tuus", "your"},
+               {2, "vester", "your"},
+               {3, "suus", "his"},
+               {4, "noster", "our"}};
   for (const auto& c : cases) {
     EXPECT_EQ(lexicon().adjectiveForm(c.index, 1, 0, 0, 0), c.nominative) << c.index;
     EXPECT_EQ(lexicon().englishHeadword("adjective", c.index), c.headword) << c.index;
@@ -143,16 +146,24 @@ struct VerbCase {
 
 TEST(DeliveredVerbs, TeacherForms) {
   const VerbCase cases[] = {
-      {"amare", "love", 0, 1, 0, 0, "amo"},       {"amare", "love", 0, 3, 0, 0, "amat"},
-      {"amare", "love", 1, 3, 0, 0, "amavit"},    {"amare", "love", 4, 3, 0, 0, "amabit"},
-      {"amare", "love", 0, 3, 0, 1, "amet"},      {"regere", "rule", 0, 1, 0, 0, "rego"},
-      {"regere", "rule", 0, 3, 0, 0, "regit"},    {"regere", "rule", 1, 3, 0, 0, "rexit"},
-      {"audire", "hear", 0, 1, 0, 0, "audio"},    {"ferre", "bring", 0, 1, 0, 0, "fero"},
-      {"ferre", "bring", 0, 3, 0, 0, "fert"},     {"ire", "go", 0, 1, 0, 0, "eo"},
-      {"ire", "go", 0, 3, 0, 0, "it"},            {"hortari", "encourage", 0, 1, 0, 0, "hortor"},
+      {"amare", "love", 0, 1, 0, 0, "amo"},
+      {"amare", "love", 0, 3, 0, 0, "amat"},
+      {"amare", "love", 1, 3, 0, 0, "amavit"},
+      {"amare", "love", 4, 3, 0, 0, "amabit"},
+      {"amare", "love", 0, 3, 0, 1, "amet"},
+      {"regere", "rule", 0, 1, 0, 0, "rego"},
+      {"regere", "rule", 0, 3, 0, 0, "regit"},
+      {"regere", "rule", 1, 3, 0, 0, "rexit"},
+      {"audire", "hear", 0, 1, 0, 0, "audio"},
+      {"ferre", "bring", 0, 1, 0, 0, "fero"},
+      {"ferre", "bring", 0, 3, 0, 0, "fert"},
+      {"ire", "go", 0, 1, 0, 0, "eo"},
+      {"ire", "go", 0, 3, 0, 0, "it"},
+      {"hortari", "encourage", 0, 1, 0, 0, "hortor"},
       {"hortari", "encourage", 0, 3, 0, 0, "hortatur"},
       // Perfect forms with present force: odi "I hate", oderam "I hated".
-      {"odisse", "hate", 0, 1, 0, 0, "odi"},     {"odisse", "hate", 3, 3, 0, 0, "oderat"},
+      {"odisse", "hate", 0, 1, 0, 0, "odi"},
+      {"odisse", "hate", 3, 3, 0, 0, "oderat"},
   };
   for (const auto& c : cases) {
     const long i = findVerb(c.infinitive, c.gloss);
@@ -164,7 +175,7 @@ TEST(DeliveredVerbs, TeacherForms) {
 
 TEST(DeliveredVerbs, FixedEntries) {
   const VerbCase toBe[] = {
-      {"esse", "be", 0, 1, 0, 0, "sum"}, {"esse", "be", 0, 3, 0, 0, "est"},
+      {"esse", "be", 0, 1, 0, 0, "sum"},  {"esse", "be", 0, 3, 0, 0, "est"},
       {"esse", "be", 3, 3, 0, 0, "erat"}, {"esse", "be", 4, 3, 0, 0, "erit"},
       {"esse", "be", 0, 3, 0, 1, "sit"},  {"esse", "be", 1, 3, 0, 0, "fuit"},
   };
@@ -217,21 +228,21 @@ TEST(DeliveredPronouns, FixedEntries) {
     int caseCode, number, gender;
     std::string_view expected;
   } cases[] = {
-      {0, 1, 0, 0, "ego"},       {0, 5, 0, 1, "me"},        {0, 4, 0, 2, "mihi"},
-      {2, 1, 0, 0, "aliquis"},   {2, 1, 0, 2, "aliquis"},   {2, 5, 0, 2, "aliquem"},
-      {2, 4, 0, 1, "alicui"},    {2, 1, 1, 2, "aliqui"},    {3, 1, 0, 0, "hic"},
-      {3, 1, 0, 1, "haec"},      {3, 1, 0, 2, "hoc"},       {3, 1, 1, 0, "hi"},
-      {5, 1, 0, 0, "ille"},      {5, 5, 1, 1, "illas"},     {14, 1, 0, 0, "is"},
-      {14, 1, 0, 1, "ea"},       {14, 1, 0, 2, "id"},       {14, 5, 0, 0, "eum"},
-      {14, 1, 1, 0, "ei"},       {15, 1, 0, 2, "quid"},     {16, 1, 1, 2, "nos"},
-      {16, 5, 1, 0, "nos"},      {23, 1, 0, 0, "quis"},     {23, 5, 0, 0, "quem"},
-      {25, 1, 0, 1, "tu"},       {25, 5, 0, 0, "te"},       {29, 1, 1, 2, "vos"},
+      {0, 1, 0, 0, "ego"},     {0, 5, 0, 1, "me"},      {0, 4, 0, 2, "mihi"},
+      {2, 1, 0, 0, "aliquis"}, {2, 1, 0, 2, "aliquis"}, {2, 5, 0, 2, "aliquem"},
+      {2, 4, 0, 1, "alicui"},  {2, 1, 1, 2, "aliqui"},  {3, 1, 0, 0, "hic"},
+      {3, 1, 0, 1, "haec"},    {3, 1, 0, 2, "hoc"},     {3, 1, 1, 0, "hi"},
+      {5, 1, 0, 0, "ille"},    {5, 5, 1, 1, "illas"},   {14, 1, 0, 0, "is"},
+      {14, 1, 0, 1, "ea"},     {14, 1, 0, 2, "id"},     {14, 5, 0, 0, "eum"},
+      {14, 1, 1, 0, "ei"},     {15, 1, 0, 2, "quid"},   {16, 1, 1, 2, "nos"},
+      {16, 5, 1, 0, "nos"},    {23, 1, 0, 0, "quis"},   {23, 5, 0, 0, "quem"},
+      {25, 1, 0, 1, "tu"},     {25, 5, 0, 0, "te"},     {29, 1, 1, 2, "vos"},
       {29, 4, 1, 0, "vobis"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(lexicon().pronounForm(c.index, c.caseCode, c.number, c.gender), c.expected)
-        << "pronoun " << c.index << " case " << c.caseCode << " number " << c.number
-        << " gender " << c.gender;
+        << "pronoun " << c.index << " case " << c.caseCode << " number " << c.number << " gender "
+        << c.gender;
   }
 }
 
@@ -257,9 +268,12 @@ TEST(DeliveredPrepositions, DativeLineAndTwoCasePrepositions) {
 // last line (the pickers stop at the first entry without a meaning).
 TEST(DeliveredTables, EveryEntryHasAMeaningUpToTheEnd) {
   const std::array<std::pair<Table, std::string_view>, 7> tables{{
-      {Table::conjunctive, "conjunctive"}, {Table::preposition, "preposition"},
-      {Table::adjective, "adjective"},     {Table::adverb, "adverb"},
-      {Table::verb, "verb"},               {Table::noun, "noun"},
+      {Table::conjunctive, "conjunctive"},
+      {Table::preposition, "preposition"},
+      {Table::adjective, "adjective"},
+      {Table::adverb, "adverb"},
+      {Table::verb, "verb"},
+      {Table::noun, "noun"},
       {Table::pronoun, "pronoun"},
   }};
   const Lexicon& lex = lexicon();

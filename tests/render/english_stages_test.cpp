@@ -1,6 +1,7 @@
 // The numbered stages of the English pipeline, one row per example text.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,11 @@ struct StageCase {
   bool MottoState::*question = nullptr;
   std::string_view thirdPersonForm = "";
 };
+
+// Failure messages show the row by its stage and text.
+void PrintTo(const StageCase& c, std::ostream* os) {
+  *os << "stage " << c.stage << " on \"" << c.before << "\"";
+}
 
 class EnglishStage : public ::testing::TestWithParam<StageCase> {};
 
