@@ -185,25 +185,6 @@ std::string checkedSlotLine(const LineReader& reader, std::size_t lineNumber, co
   return checkedTag(reader, lineNumber, info, lexicon);
 }
 
-// Exactly one option of each group of three is true.
-void checkLinkGroups(const LineReader& reader, const std::array<bool, 9>& options) {
-  for (std::size_t first = 0; first < 9; first += 3) {
-    std::optional<std::size_t> chosen;
-    for (std::size_t k = first; k < first + 3; ++k) {
-      if (!options[k]) continue;
-      if (chosen)
-        reader.fail(kFirstOptionLine + k,
-                    "Option" + std::to_string(k + 1) + " is true together with Option" +
-                        std::to_string(*chosen + 1) + "; each group has exactly one");
-      chosen = k;
-    }
-    if (!chosen)
-      reader.fail(kFirstOptionLine + first + 2, "none of Option" + std::to_string(first + 1) +
-                                                    " to Option" + std::to_string(first + 3) +
-                                                    " is true; each group has exactly one");
-  }
-}
-
 }  // namespace
 
 void resetTheForm(MottoState& state) {
@@ -230,6 +211,8 @@ void resetTheForm(MottoState& state) {
 
 MottoFile parseMottoFile(std::string_view text, const Lexicon& lexicon, std::string_view fileName) {
   std::vector<std::string_view> lines = splitLines(text);
+  // A file cut off between the CR and the LF of its last line end.
+  if (!lines.empty() && text::endsWith(lines.back(), "\r")) lines.back().remove_suffix(1);
   // Empty lines after the last value are tolerated; anything else is not.
   while (lines.size() > kMottoFileLineCount && lines.back().empty()) lines.pop_back();
   LineReader reader(fileName, lines);
@@ -245,7 +228,6 @@ MottoFile parseMottoFile(std::string_view text, const Lexicon& lexicon, std::str
     file.slotLines[i] = checkedSlotLine(reader, i + 1, kSlots[i], lexicon);
   for (std::size_t k = 0; k < 9; ++k)
     file.options[k] = reader.flag(kFirstOptionLine + k, "Option" + std::to_string(k + 1));
-  checkLinkGroups(reader, file.options);
 
   static constexpr std::array<std::string_view, 10> kBoxNames = {
       "actorTickBox", "actionTickBoc", "mannerTickBox", "actedTickBox", "Check1",
@@ -303,8 +285,14 @@ void applyMottoFile(MottoState& state, const Lexicon& lexicon, const MottoFile& 
 namespace {
 
 std::string readMottoText(const std::filesystem::path& path, const std::string& displayName) {
+  // A name that leads to a pipe or a device (through a link, say) would block
+  // the window or read without end: only regular files are motto files.
   std::error_code ec;
-  if (std::filesystem::is_regular_file(path, ec) &&
+  auto status = std::filesystem::status(path, ec);
+  if (std::filesystem::exists(status) && !std::filesystem::is_directory(status) &&
+      !std::filesystem::is_regular_file(status))
+    throw MottoFileError(displayName, 0, "is not a regular file");
+  if (std::filesystem::is_regular_file(status) &&
       std::filesystem::file_size(path, ec) > kMaxMottoFileSize && !ec)
     throw MottoFileError(displayName, 0, "is too large to be a motto file");
   try {
@@ -386,8 +374,9 @@ void writeNewFile(const std::filesystem::path& temp, const std::filesystem::path
     }
     done += static_cast<std::size_t>(n);
   }
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
-    int err = errno;
+  int err = ::fsync(fd) != 0 ? errno : 0;
+  if (::close(fd) != 0 && err == 0) err = errno;
+  if (err != 0) {
     ::unlink(temp.c_str());
     failWrite(target, "could not be written", err);
   }

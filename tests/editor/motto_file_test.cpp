@@ -1,6 +1,7 @@
 #include "editor/motto_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -240,8 +241,6 @@ TEST_F(MottoFileTest, BadLinesAreRejectedWithFileLineAndReason) {
       {14, "shall", "is not one of the tense phrases"},
       {14, "Will", "is not one of the tense phrases"},
       {23, "yes", "Option1 must be \"True\" or \"False\""},
-      {23, "True", "Option3 is true together with Option1", 25},
-      {28, "False", "none of Option4 to Option6 is true"},
       {32, "2", "actorTickBox must be 0 or 1"},
       {41, "", "notButton must be 0 or 1"},
       {33, " 1 ", "The Act is ticked but The first thing(s) is not"},
@@ -264,6 +263,34 @@ TEST_F(MottoFileTest, BadLinesAreRejectedWithFileLineAndReason) {
     }
     EXPECT_EQ(everything(s), before) << "line " << c.line;
   }
+}
+
+TEST_F(MottoFileTest, LinkOptionsAreSelectedInFileOrder) {
+  std::vector<std::string> lines = mottoFileLines(MottoState{});
+  lines[22] = "True";   // Option1, with Option3 also true: the later one wins
+  lines[27] = "False";  // Option6, and no other option of its group: the reset's stays
+  std::string text = joinLines(lines);
+  text.pop_back();  // cut off between the CR and the LF of the last line
+  writeText("options", text);
+  MottoState s;
+  loadExample(s, lexicon_, folder_, "options");
+  EXPECT_FALSE(s.Option1.Value);
+  EXPECT_TRUE(s.Option3.Value);
+  EXPECT_TRUE(s.Option6.Value);
+}
+
+TEST_F(MottoFileTest, OnlyRegularFilesAreRead) {
+  // A pipe would block the window for ever.
+  ASSERT_EQ(::mkfifo((folder_ / "pipe").c_str(), 0600), 0);
+  MottoState s = richMotto();
+  std::string before = everything(s);
+  try {
+    loadExample(s, lexicon_, folder_, "pipe");
+    ADD_FAILURE() << "a pipe was read";
+  } catch (const MottoFileError& e) {
+    EXPECT_NE(e.reason().find("not a regular file"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(everything(s), before);
 }
 
 TEST_F(MottoFileTest, BrokenFilesLeaveTheMottoAlone) {
