@@ -102,15 +102,14 @@ constexpr std::array<Replacement, 20> kLateRepairs = {{
 }};
 constexpr std::size_t kNegatedOnlyLateRepair = 13;
 
-// Stage 9: "be" after the present auxiliary, and the auxiliary dropped after
-// "I" and "we". The text is padded with a leading space so that "i" and "we"
-// match as whole words ("the taxi does" keeps its noun).
-constexpr std::array<Replacement, 5> kBeAndDroppedDo = {{
+// Stage 9: "be" after the present auxiliary, then the auxiliary dropped
+// after "I" and "we" ("i do" -> "i", "we do" -> "we", as whole words, so that
+// "the taxi does" and "I ... dog" keep their nouns). The text is padded with
+// a leading space so that "i" matches at the start.
+constexpr std::array<Replacement, 3> kBeAfterDo = {{
     {"does be", "is"},
     {" i do be ", " I am "},
     {"do be ", "are "},
-    {" i do", " i"},
-    {" we do", " we"},
 }};
 
 // Stage 11: a first thing acting on itself.
@@ -221,26 +220,9 @@ std::string thirdPersonStage(std::string text, const MottoState& state, EnglishW
   return std::string(before) + " " + w.thirdPersonForm + " " + std::string(rest);
 }
 
-std::string commandStage(std::string text, const MottoState& state, const EnglishWorking& w) {
-  if (state.verbTenseText.Caption != "should") return text;
-  text = std::string(text::trimSpaces(text::replaceEvery(" " + text, " should ", " ")));
-  text = std::string(text::trimSpaces(text::replaceEvery(" " + text, ".", "!")));
-  if (w.verbPerson == 3) text = "let " + text;
-  // The speaker is the first word; words that merely contain "i " or "we"
-  // ("taxi", "power") stay whole.
-  if (w.verbPerson == 1) {
-    if (text::beginsWith(text, "i ")) text.replace(0, 2, "let me ");
-    if (text::beginsWith(text, "we")) text.replace(0, 2, "let's");
-  }
-  text::applyReplacements(text, kLetObjects);
-  // "you love me!" -> "love me!"
-  if (text::beginsWith(text, "you")) text.erase(0, 4);
-  return text;
-}
-
+// A letter of Windows-1252: a character with an upper and a lower case.
 bool isLetter(char c) {
-  auto u = static_cast<unsigned char>(c);
-  return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0xC0;
+  return text::lowerChar(c) != text::upperChar(c);
 }
 
 // Replaces `word` where it stands as a whole word, so that the verb "love"
@@ -265,6 +247,24 @@ void replaceWholeWord(std::string& text, std::string_view word, std::string_view
   if (pos == 0) return;
   out.append(text, pos);
   text = std::move(out);
+}
+
+std::string commandStage(std::string text, const MottoState& state, const EnglishWorking& w) {
+  if (state.verbTenseText.Caption != "should") return text;
+  text = std::string(text::trimSpaces(text::replaceEvery(" " + text, " should ", " ")));
+  text = std::string(text::trimSpaces(text::replaceEvery(" " + text, ".", "!")));
+  if (w.verbPerson == 3) text = "let " + text;
+  // The speaker is the first word; words that merely contain "i " or "we"
+  // ("taxi", "power") stay whole.
+  if (w.verbPerson == 1) {
+    if (text::beginsWith(text, "i ")) text.replace(0, 2, "let me ");
+    if (text::beginsWith(text, "we") && (text.size() == 2 || !isLetter(text[2])))
+      text.replace(0, 2, "let's");
+  }
+  text::applyReplacements(text, kLetObjects);
+  // "you love me!" -> "love me!"
+  if (text::beginsWith(text, "you")) text.erase(0, 4);
+  return text;
 }
 
 std::string negationStage(std::string text, const MottoState& state, EnglishWorking& w) {
@@ -464,8 +464,10 @@ std::string englishGrammarStage(int stage, std::string text, const MottoState& s
       break;
     case 9:
       text = " " + text;
-      text::applyReplacements(text, kBeAndDroppedDo);
+      text::applyReplacements(text, kBeAfterDo);
       text.erase(0, 1);
+      replaceWholeWord(text, "i do", "i");
+      replaceWholeWord(text, "we do", "we");
       break;
     case 11: {
       const std::string actor = text::lowerCase(s.actorPronounText.Caption);

@@ -50,7 +50,7 @@ constexpr std::array<Replacement, 2> kShortMottoDrops = {{{" cum ", " "}, {" ad 
 constexpr std::array<Replacement, 3> kCommandDropsTu = {{
     {" tu tu ", " xxx "},
     {" tu ", " "},
-    {" xxx ", " tu tu "},
+    {" xxx ", " tu tu  "},
 }};
 
 bool shown(const WordSlot& slot) {
@@ -237,9 +237,13 @@ std::string tidyLatinSentence(std::string s, const std::string& verbPhrase, cons
       std::string infinitive = lexicon.verbForm(v.verbIndex, 0, 0, v.verbNumber, 0, 0, agreement);
       // The imperative is replaced where it stands as a word: a short one
       // ("ama", "i") also occurs inside other words ("flammam", "in").
+      // A second pass takes an imperative that shared its space with one
+      // replaced by the first.
       if (!verbPhrase.empty()) {
         std::string padded = " " + s + " ";
-        text::replaceEveryInPlace(padded, " " + verbPhrase + " ", " " + infinitive + "  ");
+        const int passes = infinitive == verbPhrase ? 1 : 2;
+        for (int pass = 0; pass < passes; ++pass)
+          text::replaceEveryInPlace(padded, " " + verbPhrase + " ", " " + infinitive + "  ");
         s = padded.substr(1, padded.size() - 2);
       }
       s = std::string(forbid) + s + " ";

@@ -99,7 +99,11 @@ INSTANTIATE_TEST_SUITE_P(Tenses, EnglishStage, ::testing::Values(
     StageCase{9, "i do love you.", "i love you."},
     StageCase{9, "you do love me.", "you do love me."},
     // "i" and "we" are words, not the ends of nouns.
-    StageCase{9, "the taxi does love you.", "the taxi does love you."}));
+    StageCase{9, "the taxi does love you.", "the taxi does love you."},
+    // "do" that begins a noun is not the auxiliary.
+    StageCase{9, "i dog.", "i dog."},
+    StageCase{9, "we doctors.", "we doctors."},
+    StageCase{9, "i do.", "i."}));
 
 INSTANTIATE_TEST_SUITE_P(Objects, EnglishStage, ::testing::Values(
     StageCase{11, "i know me.", "i know myself.", 1, 0, 0, "I"},
@@ -113,6 +117,8 @@ INSTANTIATE_TEST_SUITE_P(Commands, EnglishStage, ::testing::Values(
     StageCase{12, "they should love you.", "let them love you!", 3, 1, 1, "They", "should"},
     StageCase{12, "i should love you.", "let me love you!", 1, 0, 0, "I", "should"},
     StageCase{12, "we should love you.", "let's love you!", 1, 1, 1, "We", "should"},
+    // A verb that merely starts with "we" is not the speaker.
+    StageCase{12, "weep.", "weep!", 1, 1, 1, "We", "should", "weep"},
     StageCase{12, "you should love me.", "love me!", 2, 0, 0, "You (single)", "should"},
     // Only the speaker becomes "let me"/"let's".
     StageCase{12, "i should love the taxi.", "let me love the taxi!", 1, 0, 0, "I", "should"},
