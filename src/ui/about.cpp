@@ -1,5 +1,6 @@
 #include "ui/about.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -58,14 +59,16 @@ AboutBox::AboutBox(std::function<void()> closed, QWidget* parent)
 }
 
 void AboutBox::Command1_Click() {
-  hide();
   if (closed_) closed_();
+  hide();
 }
 
-// Leaving the window (another window becomes active) closes it as "Close" does.
+// Leaving the window (another window of the program becomes active) closes
+// it as "Close" does; switching to another application does not.
 void AboutBox::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow())
+  if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow() &&
+      QApplication::activeWindow() != nullptr)
     Command1_Click();
 }
 

@@ -201,7 +201,8 @@ void Form1::buildWidgets() {
   setPalette(ground);
   setAutoFillBackground(true);
 
-  const QFont slotFont = windowFont("Century Gothic", 12, true);
+  slotFont_ = windowFont("Century Gothic", 12, true);
+  const QFont& slotFont = slotFont_;
   for (std::size_t i = 0; i < kSlots.size(); ++i) {
     const SlotInfo& info = kSlots[i];
     auto* label = new SlotLabel(static_cast<int>(i), this);
@@ -339,8 +340,7 @@ void Form1::showModel() {
   for (std::size_t i = 0; i < kSlots.size(); ++i) {
     const WordSlot& slot = state_.*kSlots[i].slot;
     SlotLabel* label = slots_[i];
-    const QString caption = toQString(slot.Caption);
-    if (label->text() != caption) label->setText(caption);
+    label->showCaption(toQString(slot.Caption), slotFont_);
     const int frameStyle = slot.BorderStyle == 1 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame;
     if (label->frameStyle() != frameStyle) label->setFrameStyle(frameStyle);
     label->setVisible(slot.Visible);

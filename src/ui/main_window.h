@@ -4,6 +4,7 @@
 // the state's `Enabled`.
 #pragma once
 
+#include <QFont>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -118,6 +119,7 @@ class Form1 : public QWidget {
   QTimer Timer1;
 
   std::array<SlotLabel*, 22> slots_{};
+  QFont slotFont_;  // the face and size of the word labels
   ClickLabel* finalLatin_ = nullptr;
   QTextEdit* finalEnglish_ = nullptr;
   std::array<QCheckBox*, 4> tickBoxes_{};

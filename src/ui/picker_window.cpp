@@ -1,5 +1,6 @@
 #include "ui/picker_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -100,6 +101,9 @@ void PickerWindowBase::connectCommon() {
   // The tick keeps the hint and preview current and the picker in front.
   connect(&Timer1, &QTimer::timeout, this, [this] {
     tickModel();
+    // The main window is disabled while a picker is open: a minimised picker
+    // comes back so that the user is never left without one.
+    if (isVisible() && isMinimized()) showNormal();
     if (isVisible()) raise();
     showPicker();
   });
@@ -250,7 +254,9 @@ void SearchPickerWindow::changeEvent(QEvent* event) {
   if (isActiveWindow()) {
     picker_.Form_Activate();
     if (picker_.searchHasFocus()) Text1->setFocus();
-  } else if (picker_.Visible) {
+  } else if (picker_.Visible && QApplication::activeWindow() != nullptr) {
+    // Another window of the program became active. Switching to another
+    // application (to copy a word, say) keeps the search.
     picker_.Form_Deactivate();
   }
   showPicker();

@@ -1,6 +1,8 @@
 #include "ui/slot_label.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
+#include <utility>
 
 namespace lexorra::ui {
 
@@ -12,11 +14,28 @@ void SlotLabel::mousePressEvent(QMouseEvent* event) {
   event->accept();
 }
 
-// A click is a press and release over the label, as with a button.
+// A click is a press and release over the label, as with a button. A
+// double-click counts once: the release that ends it is not a second click
+// (the tense label would otherwise move two tenses on).
 void SlotLabel::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+  const bool second = std::exchange(secondClickOfDouble_, false);
+  if (!second && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
     emit clicked(slotIndex_, event->globalPosition().toPoint());
   event->accept();
+}
+
+void SlotLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+  secondClickOfDouble_ = true;
+  event->accept();
+}
+
+void SlotLabel::showCaption(const QString& caption, const QFont& face) {
+  QFont font = face;
+  const int room = width() - 6;
+  while (font.pointSize() > 7 && QFontMetrics(font).horizontalAdvance(caption) > room)
+    font.setPointSize(font.pointSize() - 1);
+  if (this->font() != font) setFont(font);
+  if (text() != caption) setText(caption);
 }
 
 void SlotLabel::mouseMoveEvent(QMouseEvent* event) {
@@ -29,8 +48,14 @@ void ClickLabel::mousePressEvent(QMouseEvent* event) {
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+  const bool second = std::exchange(secondClickOfDouble_, false);
+  if (!second && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
     emit clicked(event->globalPosition().toPoint());
+  event->accept();
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+  secondClickOfDouble_ = true;
   event->accept();
 }
 

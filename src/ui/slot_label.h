@@ -13,6 +13,11 @@ class SlotLabel : public QLabel {
   SlotLabel(int slotIndex, QWidget* parent);
   int slotIndex() const { return slotIndex_; }
 
+  // Shows `caption` in the label's own face, made smaller when the caption
+  // would not fit the label's width (down to 7 points), so a long word can
+  // still be read whole.
+  void showCaption(const QString& caption, const QFont& face);
+
  signals:
   void clicked(int slotIndex, QPoint globalPos);
   void hovered(int slotIndex);
@@ -20,10 +25,12 @@ class SlotLabel : public QLabel {
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
   int slotIndex_;
+  bool secondClickOfDouble_ = false;
 };
 
 // A label that reports clicks (the Latin motto: a click opens the font menu).
@@ -37,6 +44,10 @@ class ClickLabel : public QLabel {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  bool secondClickOfDouble_ = false;
 };
 
 }  // namespace lexorra::ui

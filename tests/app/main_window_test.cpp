@@ -1,5 +1,6 @@
 // The main window of the real program, driven with the mouse.
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -120,6 +121,31 @@ TEST_F(MainWindow, TheTenseLabelGoesRoundTheRingInElevenClicks) {
   EXPECT_EQ(state().verbTenseText.Caption, "do/does/dost/doth");
   EXPECT_TRUE(form().isEnabled());  // no picker, no mark
   EXPECT_EQ(state().verbTenseText.Tag, "blank");
+}
+
+// A double-click is one click that is followed by a double-click event: the
+// tense moves on once, not twice.
+TEST_F(MainWindow, ADoubleClickOnTheTenseLabelMovesOneTense) {
+  tick("actorTickBox");
+  tick("actionTickBoc");
+  ui::SlotLabel* tense = label("verbTenseText");
+  const QPoint centre = tense->rect().center();
+  QTest::mouseClick(tense, Qt::LeftButton, {}, centre);
+  QTest::mouseDClick(tense, Qt::LeftButton, {}, centre);
+  EXPECT_EQ(state().verbTenseText.Caption, "did/didst");
+}
+
+TEST_F(MainWindow, ALongCaptionIsShownSmallerRatherThanCut) {
+  tick("actorTickBox");
+  ui::SlotLabel* noun = label("actorNounText");
+  const int normalSize = noun->font().pointSize();
+  state().actorNounText.Caption = "(most magnificent)";
+  form().showModel();
+  EXPECT_LT(noun->font().pointSize(), normalSize);
+  EXPECT_LE(QFontMetrics(noun->font()).horizontalAdvance(noun->text()), noun->width());
+  state().actorNounText.Caption = "dog";
+  form().showModel();
+  EXPECT_EQ(noun->font().pointSize(), normalSize);
 }
 
 TEST_F(MainWindow, APronounChosenFromThePopUpFillsTheSlot) {

@@ -59,6 +59,21 @@ TEST_F(Pickers, TheRoadOfOneChange) {
   EXPECT_EQ(form().finalLatinLabel()->text().toStdString(), state().finalLatin);
 }
 
+// Leaving means another window of the program becomes active; switching to
+// another application (no window of the program active) keeps the search.
+TEST_F(Pickers, SwitchingToAnotherApplicationKeepsTheSearch) {
+  tick("actorTickBox");
+  clickSlot("actorNounText");
+  ui::SearchPickerWindow& picker = *program->nounPicker;
+  picker.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
+  search(picker, "love");
+  QApplication::setActiveWindow(nullptr);
+  ASSERT_FALSE(picker.isActiveWindow());
+  EXPECT_TRUE(picker.isVisible());
+  EXPECT_EQ(picker.searchBox()->text(), q("love"));
+}
+
 TEST_F(Pickers, TypingInTheListContinuesTheSearch) {
   tick("actorTickBox");
   clickSlot("actorNounText");
