@@ -3,8 +3,11 @@
 #   make test   installs missing Debian packages, builds, runs every test
 BUILD ?= build
 JOBS  ?= $(shell nproc)
+# Extra CMake settings, e.g. CMAKE_ARGS=-DLEXORRA_WERROR=ON (as CI builds).
+CMAKE_ARGS ?=
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run bench install clean
 
 all: build
 
@@ -12,7 +15,7 @@ deps:
 	@tools/install-deps.sh
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -25,6 +28,10 @@ run: build
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done
+
+# Installs under $(PREFIX) (and below $(DESTDIR) when set).
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD)

@@ -2,7 +2,7 @@
 """Measures the English irregular tables against the lexicon's headwords.
 
 Runs the program's own pastParticiple and nounPlural (through the small C++
-tool inflect_headwords, built here against the libraries in build/) over the
+tool inflect_headwords, the build's target of that name) over the
 English headword of every verb and noun of the lexicon, or over a word list
 while the lexicon is not at hand, and judges each result against reference
 English: the irregular forms of english_reference.py, the regular rules of
@@ -40,7 +40,7 @@ import english_reference as ref  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BUILD = os.path.join(ROOT, "build")
-TOOL = os.path.join(BUILD, "tools", "inflect_headwords")
+TOOL = os.path.join(BUILD, "bin", "inflect_headwords")
 WORD_LISTS = ["/usr/share/dict/american-english", "/usr/share/dict/british-english"]
 PREPOSITIONS = {"of", "in", "on", "for", "with", "from", "to", "at", "by", "under", "over",
                 "without", "against", "between", "among", "about", "upon", "into", "who",
@@ -61,14 +61,8 @@ IRREGULAR_NOUNS = ref.parse(ref.IRREGULAR_NOUNS)
 
 
 def build_tool():
-    subprocess.run(["cmake", "--build", BUILD, "-j2", "--target", "lexorra_english",
-                    "lexorra_lexicon"], check=True, stdout=subprocess.DEVNULL)
-    libs = [os.path.join(BUILD, "src", sub, f"liblexorra_{sub}.a")
-            for sub in ("lexicon", "english", "text")]
-    os.makedirs(os.path.dirname(TOOL), exist_ok=True)
-    subprocess.run(["g++", "-std=c++20", "-O2", "-I", os.path.join(ROOT, "src"),
-                    os.path.join(ROOT, "tools", "inflect_headwords.cpp"), *libs, "-o", TOOL],
-                   check=True)
+    subprocess.run(["cmake", "--build", BUILD, "-j2", "--target", "inflect_headwords"],
+                   check=True, stdout=subprocess.DEVNULL)
 
 
 def run_tool(tables, source_mode, source, rules_only):

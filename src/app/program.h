@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "editor/motto_state.h"
+#include "motto/motto_state.h"
 #include "english/english.h"
 #include "lexicon/lexicon.h"
 #include "ui/about.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "editor/motto_state.h"
+#include "motto/motto_state.h"
 
 namespace lexorra {
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "editor/motto_state.h"
+#include "motto/motto_state.h"
 
 namespace lexorra {
 

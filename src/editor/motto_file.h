@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/motto_state.h"
+#include "motto/motto_state.h"
 #include "lexicon/lexicon.h"
 #include "text/datafile.h"
 

@@ -9,7 +9,7 @@
 
 #include <string_view>
 
-#include "editor/motto_state.h"
+#include "motto/motto_state.h"
 
 namespace lexorra {
 

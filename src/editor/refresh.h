@@ -2,7 +2,7 @@
 // Timer1_Timer every 250 ms and then shows the state.
 #pragma once
 
-#include "editor/motto_state.h"
+#include "motto/motto_state.h"
 #include "english/english.h"
 #include "lexicon/lexicon.h"
 

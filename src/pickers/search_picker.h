@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/motto_state.h"
+#include "motto/motto_state.h"
 #include "english/english.h"
 #include "lexicon/lexicon.h"
 

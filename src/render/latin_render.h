@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "editor/motto_state.h"
+#include "motto/motto_state.h"
 #include "lexicon/lexicon.h"
 #include "render/render_values.h"
 #include "text/textops.h"

@@ -2,7 +2,7 @@
 // of the noun and verb slots to the grammar.
 #pragma once
 
-#include "editor/motto_state.h"
+#include "motto/motto_state.h"
 #include "english/english.h"
 #include "lexicon/lexicon.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/motto_state.h"
+#include "motto/motto_state.h"
 #include "lexicon/lexicon.h"
 
 namespace lexorra {

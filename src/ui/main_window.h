@@ -14,7 +14,7 @@
 #include <string>
 
 #include "editor/interaction.h"
-#include "editor/motto_state.h"
+#include "motto/motto_state.h"
 #include "english/english.h"
 #include "lexicon/lexicon.h"
 

@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-#include "editor/motto_state.h"
+#include "motto/motto_state.h"
 #include "english/english.h"
 #include "lexicon/lexicon.h"
 #include "pickers/preposition_picker.h"

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "editor/motto_state.h"
+#include "motto/motto_state.h"
 
 class QPrinter;
 

@@ -290,9 +290,10 @@ TEST(DeliveredTables, EveryEntryHasAMeaningUpToTheEnd) {
           << kind << " entry " << i << " has no meaning";
       // A word chosen with an empty caption would drop out of the motto at
       // the next refresh, so every word a picker offers needs a headword.
-      if (table != Table::conjunctive && table != Table::pronoun)
+      if (table != Table::conjunctive && table != Table::pronoun) {
         ASSERT_FALSE(lex.englishHeadword(kind, static_cast<long>(i)).empty())
             << kind << " entry " << i << " has no headword";
+      }
       ++filled;
     }
     EXPECT_GT(filled, 0u) << kind;

@@ -192,9 +192,10 @@ void checkDeliveredTable(const Delivered& d) {
     for (std::size_t f = 0; f <= d.resultField; ++f) EXPECT_FALSE(fields[f].empty());
     EXPECT_TRUE(bases.insert(fields[0]).second) << "base form listed twice";
     const std::string base(fields[0]);
-    if (d.inflect(none, base) == fields[d.resultField])
+    if (d.inflect(none, base) == fields[d.resultField]) {
       EXPECT_TRUE(changed.count(base))
           << "the rules give this already" << (haveLexicon ? ", and no headword needs it" : "");
+    }
     EXPECT_EQ(d.inflect(delivered, base), fields[d.resultField]);
   }
 }

@@ -11,7 +11,7 @@
 #include <tuple>
 #include <vector>
 
-#include "editor/motto_state.h"
+#include "motto/motto_state.h"
 #include "english/english.h"
 #include "lexicon/lexicon.h"
 #include "render/render.h"

@@ -1,4 +1,4 @@
-#include "editor/motto_state.h"
+#include "motto/motto_state.h"
 
 #include <gtest/gtest.h>
 
