@@ -10,8 +10,7 @@
 
 namespace {
 
-using lexorra::Lexicon;
-using lexorra::Table;
+using namespace lexorra;
 
 // A line of `fields` forms of about `formLength` characters, then a meaning.
 std::string syntheticLine(std::size_t i, int fields, int formLength) {
@@ -61,11 +60,14 @@ void BM_LookupMix(benchmark::State& state) {
   constexpr int kLookupsPerRound = 8;
   for (auto _ : state) {
     i = (i * 7919 + 13) % 7547;
-    benchmark::DoNotOptimize(lex.nounForm(i, 5, 1));
+    benchmark::DoNotOptimize(lex.nounForm(i, Case::accusative, Number::plural));
     benchmark::DoNotOptimize(lex.nounGender(i));
-    benchmark::DoNotOptimize(lex.adjectiveForm(i, 2, 1, 2, 2));
-    benchmark::DoNotOptimize(lex.pronounForm(i % 30, 3, 1, 1));
-    benchmark::DoNotOptimize(lex.verbForm(i, 4, 3, 1, 0, 0));
+    benchmark::DoNotOptimize(
+        lex.adjectiveForm(i, Case::genitive, Number::plural, Gender::neuter, Degree::superlative));
+    benchmark::DoNotOptimize(
+        lex.pronounForm(i % 30, Case::ablative, Number::plural, Gender::feminine));
+    benchmark::DoNotOptimize(lex.verbForm(
+        i, {.tense = Tense::future, .person = Person::third, .number = Number::plural}));
     benchmark::DoNotOptimize(lex.entryGloss("noun", i));
     benchmark::DoNotOptimize(lex.englishHeadword("verb", i));
     benchmark::DoNotOptimize(lex.prepositionCase(i % 93));
@@ -76,7 +78,11 @@ BENCHMARK(BM_LookupMix);
 
 void BM_VerbFormLastField(benchmark::State& state) {
   static const Lexicon lex = lexorra::loadDictionaries(syntheticFolder());
-  for (auto _ : state) benchmark::DoNotOptimize(lex.verbForm(7000, 5, 2, 0, 1, 1));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(lex.verbForm(7000, {.tense = Tense::futurePerfect,
+                                                 .person = Person::second,
+                                                 .voice = Voice::passive,
+                                                 .mood = Mood::subjunctive}));
 }
 BENCHMARK(BM_VerbFormLastField);
 

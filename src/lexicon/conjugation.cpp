@@ -15,10 +15,19 @@ namespace {
 
 // Place of a person and number inside a block of six finite forms:
 // 1sg 1pl 3sg 3pl 2pl 2sg.
-long personSlot(int person, int number) {
-  if (person == 1) return number == 0 ? 1 : number == 1 ? 2 : 0;
-  if (person == 3) return number == 0 ? 3 : number == 1 ? 4 : 0;
-  if (person == 2) return number == 1 ? 5 : number == 0 ? 6 : 0;
+long personSlot(Person person, Number number) {
+  const bool singular = number == Number::singular;
+  const bool plural = number == Number::plural;
+  switch (person) {
+    case Person::first:
+      return singular ? 1 : plural ? 2 : 0;
+    case Person::third:
+      return singular ? 3 : plural ? 4 : 0;
+    case Person::second:
+      return plural ? 5 : singular ? 6 : 0;
+    case Person::none:
+      break;
+  }
   return 0;
 }
 
@@ -30,17 +39,23 @@ std::string_view verbField(std::string_view line, long k) {
 }
 
 // Tense of verb 0 that carries a compound ("tbc") form of the given tense.
-int auxiliaryTense(int tense) {
+Tense auxiliaryTense(Tense tense) {
   switch (tense) {
-    case 1:
-      return 0;
-    case 2:
-      return 3;
-    case 5:
-      return 4;
+    case Tense::perfect:
+      return Tense::present;
+    case Tense::pluperfect:
+      return Tense::imperfect;
+    case Tense::futurePerfect:
+      return Tense::future;
     default:
-      return 6;
+      return Tense::command;
   }
+}
+
+// The tenses whose "tbc" forms are compounds.
+bool hasCompoundForms(Tense tense) {
+  return tense == Tense::perfect || tense == Tense::pluperfect || tense == Tense::futurePerfect ||
+         tense == Tense::command;
 }
 
 constexpr long kPresentActiveIndicative2ndPlural = 6 + 0 + 0 + 0 + 5;
@@ -49,19 +64,24 @@ constexpr long kPerfectParticiple = 156;
 
 }  // namespace
 
-std::string Lexicon::verbForm(LexIndex index, int tense, int person, int number, int voice,
-                              int mood, const ActorAgreement& actor) const {
+std::string Lexicon::verbForm(LexIndex index, const VerbQuery& q,
+                              const ActorAgreement& actor) const {
   if (index.isBlank()) return {};
   std::string_view line = entry(Table::verb, index);
   std::string result;
 
-  if (tense == 6) {
+  if (q.tense == Tense::command) {
     // Commands: the present active subjunctive, and for the second person an
     // imperative built below.
-    result = verbForm(index, 0, person, number, 0, 1, actor);
-    if (person == 2) {
+    result = verbForm(index,
+                      {.tense = Tense::present,
+                       .person = q.person,
+                       .number = q.number,
+                       .mood = Mood::subjunctive},
+                      actor);
+    if (q.person == Person::second) {
       std::string_view stem = verbField(line, kCommandStem);
-      if (number == 0) {
+      if (q.number == Number::singular) {
         result = stem;
         if (text::contains(line, "ferre "))
           result = stem.substr(0, stem.size() >= 2 ? stem.size() - 2 : 0);
@@ -79,45 +99,53 @@ std::string Lexicon::verbForm(LexIndex index, int tense, int person, int number,
       }
     }
   } else {
+    const bool active = q.voice == Voice::active;
     long position = 0;
-    if (person == 0) {
-      if (tense == 0 && voice == 0)
+    if (q.person == Person::none) {
+      // The three infinitives; anything else asked without a person gets
+      // the head form.
+      if (q.tense == Tense::present && active)
         position = 1;
-      else if (tense == 1 && voice == 0)
+      else if (q.tense == Tense::perfect && active)
         position = 2;
-      else if (tense == 0 && voice == 1)
+      else if (q.tense == Tense::present && q.voice == Voice::passive)
         position = 3;
     } else {
-      position = 6 + 72L * voice + 12L * tense + 6L * mood + personSlot(person, number);
+      position = 6 + 72L * code(q.voice) + 12L * code(q.tense) + 6L * code(q.mood) +
+                 personSlot(q.person, q.number);
     }
     result = verbField(line, position);
   }
 
-  const bool compound =
-      (result == "tbc" && (tense == 1 || tense == 2 || tense == 5 || tense == 6)) ||
-      (result == "tbcte" && tense == 6);
+  const bool compound = (result == "tbc" && hasCompoundForms(q.tense)) ||
+                        (result == "tbcte" && q.tense == Tense::command);
   if (compound) {
-    result = perfectParticiple(index, number, actor) + " " +
-             verbForm(0, auxiliaryTense(tense), person, number, 0, mood, actor);
+    result = perfectParticiple(index, q.number, actor) + " " +
+             verbForm(0,
+                      {.tense = auxiliaryTense(q.tense),
+                       .person = q.person,
+                       .number = q.number,
+                       .mood = q.mood},
+                      actor);
   }
   return result;
 }
 
-std::string Lexicon::perfectParticiple(LexIndex index, int number,
+std::string Lexicon::perfectParticiple(LexIndex index, Number number,
                                        const ActorAgreement& actor) const {
   if (index.isBlank()) return {};
-  int gender = nounGender(actor.actorNounTag);
+  Gender gender = nounGender(LexIndex(actor.actorNounTag));
   std::string pronoun = text::lowerCase(actor.actorPronounCaption);
   if (text::contains(pronoun, "he") || text::contains(pronoun, "him") ||
       text::contains(pronoun, "you"))
-    gender = 0;
-  if (text::contains(pronoun, "she") || text::contains(pronoun, "her")) gender = 1;
-  if (text::contains(pronoun, "it") || text::contains(pronoun, "they")) gender = 2;
+    gender = Gender::masculine;
+  if (text::contains(pronoun, "she") || text::contains(pronoun, "her")) gender = Gender::feminine;
+  if (text::contains(pronoun, "it") || text::contains(pronoun, "they")) gender = Gender::neuter;
 
   std::string form = std::string(verbField(entry(Table::verb, index), kPerfectParticiple)) + "*";
-  if (gender == 1) text::replaceEveryInPlace(form, "us*", "a*");
-  if (gender == 2) text::replaceEveryInPlace(form, "us*", "um*");
-  if (number == 1) {
+  if (gender == Gender::feminine) text::replaceEveryInPlace(form, "us*", "a*");
+  if (gender == Gender::neuter) text::replaceEveryInPlace(form, "us*", "um*");
+  if (number == Number::plural) {
     text::replaceEveryInPlace(form, "us*", "i");
     text::replaceEveryInPlace(form, "a*", "ae");
     text::replaceEveryInPlace(form, "um*", "a");

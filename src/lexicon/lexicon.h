@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "lexicon/grammar.h"
 #include "text/datafile.h"
 
 namespace lexorra {
@@ -43,12 +44,14 @@ extern const std::array<TableInfo, 7> kTables;
 const TableInfo& tableInfo(Table table);
 
 // A lexicon index as slots carry it: "blank" (no word) or a whole number,
-// given as decimal text or as an integer.
+// given as decimal text or as an integer. Text is held as a view, so a
+// temporary string is refused: the view would outlive it.
 class LexIndex {
  public:
-  LexIndex(std::string_view text) : text_(text) {}
+  explicit LexIndex(std::string_view text) : text_(text) {}
   LexIndex(const char* text) : text_(text) {}
   LexIndex(const std::string& text) : text_(text) {}
+  LexIndex(std::string&& text) = delete;
   LexIndex(long number) : isNumber_(true), number_(number) {}
   LexIndex(int number) : isNumber_(true), number_(number) {}
   LexIndex(std::size_t number) : isNumber_(true), number_(static_cast<long>(number)) {}
@@ -87,11 +90,11 @@ class Lexicon {
   // The stored entry (after expansion and trimming); "" past the file's end.
   std::string_view line(Table table, std::size_t position) const;
 
-  int nounGender(LexIndex index) const;
-  std::string_view nounForm(LexIndex index, int caseCode, int number) const;
-  std::string_view pronounForm(LexIndex index, int caseCode, int number, int gender) const;
-  std::string_view adjectiveForm(LexIndex index, int caseCode, int number, int gender,
-                                 int degree) const;
+  Gender nounGender(LexIndex index) const;
+  std::string_view nounForm(LexIndex index, Case caseCode, Number number) const;
+  std::string_view pronounForm(LexIndex index, Case caseCode, Number number, Gender gender) const;
+  std::string_view adjectiveForm(LexIndex index, Case caseCode, Number number, Gender gender,
+                                 Degree degree) const;
   std::string_view adverbForm(LexIndex index) const;
   std::string_view prepositionForm(LexIndex index) const;
   std::string_view prepositionCase(LexIndex index) const;
@@ -100,12 +103,12 @@ class Lexicon {
   std::string_view entryGloss(std::string_view kind, LexIndex index) const;
   std::string_view englishHeadword(std::string_view kind, LexIndex index) const;
 
-  // tense 0 present, 1 perfect, 2 pluperfect, 3 imperfect, 4 future,
-  // 5 future perfect, 6 command; person 0 (infinitive) to 3; number 0/1;
-  // voice 0 active, 1 passive; mood 0 indicative, 1 subjunctive.
-  std::string verbForm(LexIndex index, int tense, int person, int number, int voice, int mood,
+  // The form for a tense, person, number, voice and mood; the command forms
+  // and the compound ("tbc") forms are built here.
+  std::string verbForm(LexIndex index, const VerbQuery& query,
                        const ActorAgreement& actor = {}) const;
-  std::string perfectParticiple(LexIndex index, int number, const ActorAgreement& actor = {}) const;
+  std::string perfectParticiple(LexIndex index, Number number,
+                                const ActorAgreement& actor = {}) const;
 
  private:
   struct Lines {

@@ -17,9 +17,18 @@ namespace lexorra {
 
 namespace {
 
-std::size_t caseOffset(int caseCode) {
-  static constexpr std::array<std::size_t, 7> kOffsets = {0, 0, 2, 5, 4, 3, 1};
-  return caseCode >= 1 && caseCode <= 6 ? kOffsets[static_cast<std::size_t>(caseCode)] : 0;
+// Where a case stands inside a block of six pronoun or adjective forms.
+long caseOffset(Case caseCode) {
+  static constexpr std::array<long, 7> kOffsets = {0, 0, 2, 5, 4, 3, 1};
+  const int c = code(caseCode);
+  return c >= 1 && c <= 6 ? kOffsets[static_cast<std::size_t>(c)] : 0;
+}
+
+// Noun lines run NOM GEN ABL DAT ACC sixth from field 5; no case (or one
+// outside the six) gives the head field 4.
+long nounCaseField(Case caseCode) {
+  const int c = code(caseCode);
+  return 4 + (c >= 1 && c <= 6 ? c : 0);
 }
 
 std::string_view field(std::string_view line, long k, std::string_view what) {
@@ -50,37 +59,39 @@ const TableInfo* tableOfKind(std::string_view kind) {
 
 }  // namespace
 
-int Lexicon::nounGender(LexIndex index) const {
-  if (index.isBlank()) return 2;
+Gender Lexicon::nounGender(LexIndex index) const {
+  if (index.isBlank()) return Gender::neuter;
   std::string_view line = entry(Table::noun, index);
-  int gender = 0;
-  if (text::contains(line, " M ")) gender = 0;
-  if (text::contains(line, " F ")) gender = 1;
-  if (text::contains(line, " N ")) gender = 2;
-  if (text::contains(line, " C ")) gender = 2;
+  // Of several markers the last of this list wins; common gender counts as
+  // neuter.
+  Gender gender = Gender::masculine;
+  if (text::contains(line, " M ")) gender = Gender::masculine;
+  if (text::contains(line, " F ")) gender = Gender::feminine;
+  if (text::contains(line, " N ")) gender = Gender::neuter;
+  if (text::contains(line, " C ")) gender = Gender::neuter;
   return gender;
 }
 
-std::string_view Lexicon::nounForm(LexIndex index, int caseCode, int number) const {
+std::string_view Lexicon::nounForm(LexIndex index, Case caseCode, Number number) const {
   if (index.isBlank()) return {};
   std::string_view line = entry(Table::noun, index);
   if (text::contains(line, "undeclined")) return field(line, 5, "noun");
-  long k = 4 + (caseCode >= 1 && caseCode <= 6 ? caseCode : 0) + 6L * number;
-  return field(line, k, "noun");
+  return field(line, nounCaseField(caseCode) + 6L * code(number), "noun");
 }
 
-std::string_view Lexicon::pronounForm(LexIndex index, int caseCode, int number, int gender) const {
+std::string_view Lexicon::pronounForm(LexIndex index, Case caseCode, Number number,
+                                      Gender gender) const {
   if (index.isBlank()) return {};
   std::string_view line = entry(Table::pronoun, index);
-  long k = static_cast<long>(caseOffset(caseCode)) + 6L * number + 12L * gender;
+  long k = caseOffset(caseCode) + 6L * code(number) + 12L * code(gender);
   return field(line, k, "pronoun");
 }
 
-std::string_view Lexicon::adjectiveForm(LexIndex index, int caseCode, int number, int gender,
-                                        int degree) const {
+std::string_view Lexicon::adjectiveForm(LexIndex index, Case caseCode, Number number, Gender gender,
+                                        Degree degree) const {
   if (index.isBlank()) return {};
   std::string_view line = entry(Table::adjective, index);
-  long k = static_cast<long>(caseOffset(caseCode)) + 6L * number + 12L * gender + 36L * degree;
+  long k = caseOffset(caseCode) + 6L * code(number) + 12L * code(gender) + 36L * code(degree);
   return field(line, k, "adjective");
 }
 

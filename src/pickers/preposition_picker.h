@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "motto/motto_state.h"
 #include "english/english.h"
 #include "lexicon/lexicon.h"
+#include "motto/motto_state.h"
 #include "pickers/search_picker.h"
 
 namespace lexorra {

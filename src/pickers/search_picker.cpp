@@ -15,13 +15,14 @@ namespace {
 // present active infinitive, nominative singular masculine positive
 // adjective, the adverb.
 std::string nounLatin(const Lexicon& lexicon, std::size_t index) {
-  return std::string(lexicon.nounForm(index, 1, 0));
+  return std::string(lexicon.nounForm(index, Case::nominative, Number::singular));
 }
 std::string verbLatin(const Lexicon& lexicon, std::size_t index) {
-  return lexicon.verbForm(index, 0, 0, 0, 0, 0);
+  return lexicon.verbForm(index, {});
 }
 std::string adjectiveLatin(const Lexicon& lexicon, std::size_t index) {
-  return std::string(lexicon.adjectiveForm(index, 1, 0, 0, 0));
+  return std::string(lexicon.adjectiveForm(index, Case::nominative, Number::singular,
+                                           Gender::masculine, Degree::positive));
 }
 std::string adverbLatin(const Lexicon& lexicon, std::size_t index) {
   return std::string(lexicon.adverbForm(index));
@@ -277,8 +278,8 @@ void SearchPicker::Timer1_Timer() {
     return;
   }
   try {
-    preview_ = lexicon_->adjectiveForm(std::size_t{row.index}, 1, 0, 2,
-                                       comparisonStyle(comparison_).degree);
+    preview_ = lexicon_->adjectiveForm(std::size_t{row.index}, Case::nominative, Number::singular,
+                                       Gender::neuter, comparisonStyle(comparison_).degree);
   } catch (const LookupOutOfRange&) {
     // The preview keeps what it shows.
   }

@@ -19,9 +19,9 @@
 #include <string_view>
 #include <vector>
 
-#include "motto/motto_state.h"
 #include "english/english.h"
 #include "lexicon/lexicon.h"
+#include "motto/motto_state.h"
 
 namespace lexorra {
 
@@ -70,14 +70,14 @@ enum class Comparison { none, more, most };
 
 struct ComparisonStyle {
   std::string_view buttonCaption;  // caption of compareButton
-  int degree;                      // degree of the preview's adjective form
+  Degree degree;                   // degree of the preview's adjective form
   std::string_view word;           // written into the slot caption
 };
 
 inline constexpr std::array<ComparisonStyle, 3> kComparisonStyles = {{
-    {"<no comparison>", 0, ""},
-    {"'more'", 1, "more"},
-    {"'most'", 2, "most"},
+    {"<no comparison>", Degree::positive, ""},
+    {"'more'", Degree::comparative, "more"},
+    {"'most'", Degree::superlative, "most"},
 }};
 
 const ComparisonStyle& comparisonStyle(Comparison comparison);

@@ -253,10 +253,10 @@ std::string commandStage(std::string text, const MottoState& state, const Englis
   if (state.verbTenseText.Caption != "should") return text;
   text = std::string(text::trimSpaces(text::replaceEvery(" " + text, " should ", " ")));
   text = std::string(text::trimSpaces(text::replaceEvery(" " + text, ".", "!")));
-  if (w.verbPerson == 3) text = "let " + text;
+  if (w.verbPerson == Person::third) text = "let " + text;
   // The speaker is the first word; words that merely contain "i " or "we"
   // ("taxi", "power") stay whole.
-  if (w.verbPerson == 1) {
+  if (w.verbPerson == Person::first) {
     if (text::beginsWith(text, "i ")) text.replace(0, 2, "let me ");
     if (text::beginsWith(text, "we") && (text.size() == 2 || !isLetter(text[2])))
       text.replace(0, 2, "let's");
@@ -278,7 +278,7 @@ std::string negationStage(std::string text, const MottoState& state, EnglishWork
       text::contains(text::lowerCase(state.actorPronounText.Caption), "you")) {
     text::replaceEveryInPlace(text, " not", " don't");
     w.skipRepairs = true;
-  } else if (!text::contains(text, " not ") && w.verbPerson != 3) {
+  } else if (!text::contains(text, " not ") && w.verbPerson != Person::third) {
     replaceWholeWord(text, verb, verb + " not ");
   }
   return text;
@@ -446,18 +446,19 @@ std::string englishGrammarStage(int stage, std::string text, const MottoState& s
                                 EnglishWorking& w) {
   switch (stage) {
     case 5:  // present tense auxiliary
-      text::replaceEveryInPlace(text, "do/does/dost/doth",
-                                w.verbNumber == 0 && w.verbPerson == 3 ? "does" : "do");
+      text::replaceEveryInPlace(
+          text, "do/does/dost/doth",
+          w.verbNumber == Number::singular && w.verbPerson == Person::third ? "does" : "do");
       break;
     case 6:
       text::replaceEveryInPlace(text, "did/didst", "did");
       break;
     case 7:  // past of "be"
-      if (w.actorNumber == 0) text::replaceEveryInPlace(text, "did be ", "was ");
-      if (w.actorNumber == 1) text::replaceEveryInPlace(text, "did be", "were");
+      if (w.actorNumber == Number::singular) text::replaceEveryInPlace(text, "did be ", "was ");
+      if (w.actorNumber == Number::plural) text::replaceEveryInPlace(text, "did be", "were");
       break;
     case 8:
-      if (w.verbPerson == 3 && w.verbNumber == 0) {
+      if (w.verbPerson == Person::third && w.verbNumber == Number::singular) {
         text::replaceEveryInPlace(text, " swear ", " swears ");
         text::replaceEveryInPlace(text, " promise ", " promises ");
       }

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "motto/motto_state.h"
 #include "lexicon/lexicon.h"
+#include "motto/motto_state.h"
 #include "render/render_values.h"
 
 namespace lexorra {
@@ -32,9 +32,9 @@ std::string assembleEnglish(const MottoState& state, const EnglishNounPhrases& p
 
 // What the stages share within one render.
 struct EnglishWorking {
-  int verbPerson = 0;
-  int verbNumber = 0;
-  int actorNumber = 0;
+  Person verbPerson = Person::none;
+  Number verbNumber = Number::singular;
+  Number actorNumber = Number::singular;
   std::string thirdPersonForm;  // written by stage 13, read by stage 15
   bool skipRepairs = false;     // set by stage 15: stages 16 and 17 do nothing
 };

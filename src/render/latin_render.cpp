@@ -64,7 +64,7 @@ std::string_view trimmed(const std::string& s) {
 }  // namespace
 
 std::string latinThingPhrase(const ThingSlots& slots, const ThingValues& first,
-                             const ThingValues& second, int caseCode, bool andLink, bool ofLink,
+                             const ThingValues& second, Case caseCode, bool andLink, bool ofLink,
                              bool includePronouns, const Lexicon& lexicon) {
   std::string p;
   if (shown(slots.noun)) p = lexicon.nounForm(first.nounIndex, caseCode, first.number);
@@ -95,7 +95,7 @@ std::string latinThingPhrase(const ThingSlots& slots, const ThingValues& first,
   // "and" with nothing on either side says nothing.
   if (trimmed(p) == "et") p.clear();
   if (ofLink) {
-    constexpr int kGenitive = 2;
+    constexpr Case kGenitive = Case::genitive;
     p += ' ';
     if (slots.secondPronoun.Caption != kEmptyCaption && includePronouns)
       p += lexicon.pronounForm(second.pronounIndex, kGenitive, second.number, second.gender);
@@ -125,7 +125,7 @@ std::string latinPrepPhrase(const MottoState& s, const RenderValues& v, const Le
     q += lexicon.adjectiveForm(v.prep.adjIndex, v.prepCaseCode, v.prep.number, v.prep.gender,
                                v.prep.adjDegree);
   }
-  auto appendLinked = [&](std::string_view joint, int caseCode) {
+  auto appendLinked = [&](std::string_view joint, Case caseCode) {
     const ThingValues& t = v.secondPrep;
     q += joint;
     q += lexicon.pronounForm(t.pronounIndex, caseCode, t.number, t.gender);
@@ -137,7 +137,7 @@ std::string latinPrepPhrase(const MottoState& s, const RenderValues& v, const Le
     }
   };
   if (s.Option7.Value) appendLinked(" et ", v.prepCaseCode);
-  if (s.Option8.Value) appendLinked(" ", 2);
+  if (s.Option8.Value) appendLinked(" ", Case::genitive);
   // A preposition line "(dative)" stands for the bare dative case.
   text::replaceEveryInPlace(q, "(dative)", "");
   return q;
@@ -147,12 +147,15 @@ std::string latinVerbPhrase(const MottoState& s, const RenderValues& v, const Le
   std::string verb;
   if (s.actionTickBoc.Value == 1) {
     const ActorAgreement agreement{s.actorNounText.Tag, s.actorPronounText.Caption};
-    verb = lexicon.verbForm(v.verbIndex, v.verbTense, v.verbPerson, v.verbNumber, 0, v.verbMood,
-                            agreement);
+    verb = lexicon.verbForm(
+        v.verbIndex,
+        {.tense = v.verbTense, .person = v.verbPerson, .number = v.verbNumber, .mood = v.verbMood},
+        agreement);
     for (const HelperVerb& helper : kHelperVerbs) {
       if (s.verbTenseText.Caption != helper.tensePhrase) continue;
-      verb = lexicon.verbForm(v.verbIndex, 0, 0, 0, 0, 0, agreement) + " " +
-             lexicon.verbForm(helper.entry, 0, v.verbPerson, v.verbNumber, 0, 0, agreement);
+      verb = lexicon.verbForm(v.verbIndex, {}, agreement) + " " +
+             lexicon.verbForm(helper.entry, {.person = v.verbPerson, .number = v.verbNumber},
+                              agreement);
       break;
     }
     // Short mottos leave out a plain "is"/"are".
@@ -174,8 +177,8 @@ LatinPieces buildLatinPieces(const MottoState& s, const RenderValues& v, const L
   if (s.actorTickBox.Value == 1) {
     ThingSlots slots{s.actorNounText,       s.actorAdjText,       s.actorPronounText,
                      s.secondActorNounText, s.secondActorAdjText, s.secondActorPronoun};
-    pieces.latinActorPhrase = latinThingPhrase(slots, v.actor, v.secondActor, 1, s.Option1.Value,
-                                               s.Option2.Value, pronouns, lexicon);
+    pieces.latinActorPhrase = latinThingPhrase(slots, v.actor, v.secondActor, Case::nominative,
+                                               s.Option1.Value, s.Option2.Value, pronouns, lexicon);
   }
   if (s.actedTickBox.Value == 1) {
     ThingSlots slots{s.actedNounText,       s.actedAdjText,       s.actedPronounText,
@@ -234,7 +237,7 @@ std::string tidyLatinSentence(std::string s, const std::string& verbPhrase, cons
     if (!forbid.empty()) {
       text::replaceEveryInPlace(s, " non ", " ");
       const ActorAgreement agreement{state.actorNounText.Tag, actorPronoun};
-      std::string infinitive = lexicon.verbForm(v.verbIndex, 0, 0, v.verbNumber, 0, 0, agreement);
+      std::string infinitive = lexicon.verbForm(v.verbIndex, {.number = v.verbNumber}, agreement);
       // The imperative is replaced where it stands as a word: a short one
       // ("ama", "i") also occurs inside other words ("flammam", "in").
       // A second pass takes an imperative that shared its space with one

@@ -5,8 +5,8 @@
 #include <span>
 #include <string>
 
-#include "motto/motto_state.h"
 #include "lexicon/lexicon.h"
+#include "motto/motto_state.h"
 #include "render/render_values.h"
 #include "text/textops.h"
 
@@ -36,7 +36,7 @@ struct ThingSlots {
 // Pronoun, noun and adjective of a thing in `caseCode`, then the thing linked
 // by "and" (same case, after "et") or by "of" (genitive).
 std::string latinThingPhrase(const ThingSlots& slots, const ThingValues& first,
-                             const ThingValues& second, int caseCode, bool andLink, bool ofLink,
+                             const ThingValues& second, Case caseCode, bool andLink, bool ofLink,
                              bool includePronouns, const Lexicon& lexicon);
 
 std::string latinPrepPhrase(const MottoState& state, const RenderValues& values,

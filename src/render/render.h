@@ -2,9 +2,9 @@
 // of the noun and verb slots to the grammar.
 #pragma once
 
-#include "motto/motto_state.h"
 #include "english/english.h"
 #include "lexicon/lexicon.h"
+#include "motto/motto_state.h"
 
 namespace lexorra {
 

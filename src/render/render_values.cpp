@@ -18,13 +18,13 @@ enum class GenderFrom { noun, masculine, feminine, neuter, femaleBox, youFemaleB
 // writes.
 struct PronounCell {
   bool offered = false;
-  int number = 0;
+  Number number = Number::singular;
   int entry = -1;
   GenderFrom gender = GenderFrom::noun;
 };
 
 constexpr PronounCell cell(int number, int entry, GenderFrom gender) {
-  return {true, number, entry, gender};
+  return {true, static_cast<Number>(number), entry, gender};
 }
 constexpr PronounCell kNotOffered{};
 constexpr int kNoEntry = -1;
@@ -69,31 +69,34 @@ constexpr std::array<PronounRow, 25> kPronounWords = {{
 // Person and number of the act by the first thing's lower-cased pronoun.
 struct PersonRow {
   std::string_view word;
-  int person;
-  int number;
+  Person person;
+  Number number;
 };
 
+constexpr Person P1 = Person::first, P2 = Person::second, P3 = Person::third;
+constexpr Number Sg = Number::singular, Pl = Number::plural;
+
 constexpr std::array<PersonRow, 20> kPersonOfPronoun = {{
-    {"i", 1, 0},
-    {"we", 1, 1},
-    {"you (single)", 2, 0},
-    {"you (plural)", 2, 1},
-    {"()", 3, 0},
-    {"a", 3, 0},
-    {"the (single)", 3, 0},
-    {"he", 3, 0},
-    {"she", 3, 0},
-    {"it", 3, 0},
-    {"what", 3, 0},
-    {"who", 3, 0},
-    {"somebody", 3, 0},
-    {"this", 3, 0},
-    {"that", 3, 0},
-    {"(plural)", 3, 1},
-    {"the (plural)", 3, 1},
-    {"they", 3, 1},
-    {"these", 3, 1},
-    {"those", 3, 1},
+    {"i", P1, Sg},
+    {"we", P1, Pl},
+    {"you (single)", P2, Sg},
+    {"you (plural)", P2, Pl},
+    {"()", P3, Sg},
+    {"a", P3, Sg},
+    {"the (single)", P3, Sg},
+    {"he", P3, Sg},
+    {"she", P3, Sg},
+    {"it", P3, Sg},
+    {"what", P3, Sg},
+    {"who", P3, Sg},
+    {"somebody", P3, Sg},
+    {"this", P3, Sg},
+    {"that", P3, Sg},
+    {"(plural)", P3, Pl},
+    {"the (plural)", P3, Pl},
+    {"they", P3, Pl},
+    {"these", P3, Pl},
+    {"those", P3, Pl},
 }};
 
 // The tense-phrase tests, in order; each test that holds overrides the
@@ -101,28 +104,31 @@ constexpr std::array<PersonRow, 20> kPersonOfPronoun = {{
 struct TenseTest {
   bool wholePhrase;
   std::string_view text;
-  std::optional<int> tense;
-  std::optional<int> mood;
+  std::optional<Tense> tense;
+  std::optional<Mood> mood;
 };
 
 const std::array<TenseTest, 8> kTenseTests = {{
-    {false, "does", 0, std::nullopt},
-    {false, "did", 1, std::nullopt},
-    {false, "might have", 1, std::nullopt},
-    {false, "had", 2, std::nullopt},
-    {true, "will", 4, std::nullopt},
-    {true, "will have", 5, std::nullopt},
-    {false, "might", std::nullopt, 1},
-    {false, "should", 6, std::nullopt},
+    {false, "does", Tense::present, std::nullopt},
+    {false, "did", Tense::perfect, std::nullopt},
+    {false, "might have", Tense::perfect, std::nullopt},
+    {false, "had", Tense::pluperfect, std::nullopt},
+    {true, "will", Tense::future, std::nullopt},
+    {true, "will have", Tense::futurePerfect, std::nullopt},
+    {false, "might", std::nullopt, Mood::subjunctive},
+    {false, "should", Tense::command, std::nullopt},
 }};
 
 // The case a preposition line names, as a case code.
 struct CaseName {
   std::string_view name;
-  int code;
+  Case code;
 };
-constexpr std::array<CaseName, 5> kCaseNames = {
-    {{"ACC", 5}, {"ABL", 3}, {"GEN", 2}, {"NOM", 1}, {"DAT", 4}}};
+constexpr std::array<CaseName, 5> kCaseNames = {{{"ACC", Case::accusative},
+                                                 {"ABL", Case::ablative},
+                                                 {"GEN", Case::genitive},
+                                                 {"NOM", Case::nominative},
+                                                 {"DAT", Case::dative}}};
 
 bool isEmptyCaption(const WordSlot& slot) {
   return slot.Caption == kEmptyCaption;
@@ -145,7 +151,7 @@ void agreeWithActor(ThingValues& thing, const WordSlot& noun, const RenderValues
   if (noun.Tag != kBlank) return;
   thing.gender = values.actor.gender;
   thing.number = values.actor.number;
-  if (state.Option1.Value) thing.number = 1;
+  if (state.Option1.Value) thing.number = Number::plural;
 }
 
 }  // namespace
@@ -161,30 +167,30 @@ void applyPronounWord(ThingValues& thing, PronounColumn column, const MottoState
       case GenderFrom::noun:
         break;
       case GenderFrom::masculine:
-        thing.gender = 0;
+        thing.gender = Gender::masculine;
         break;
       case GenderFrom::feminine:
-        thing.gender = 1;
+        thing.gender = Gender::feminine;
         break;
       case GenderFrom::neuter:
-        thing.gender = 2;
+        thing.gender = Gender::neuter;
         break;
       case GenderFrom::femaleBox:
-        thing.gender = state.femaleBox.Value;
+        thing.gender = state.femaleBox.Value == 1 ? Gender::feminine : Gender::masculine;
         break;
       case GenderFrom::youFemaleBox:
-        thing.gender = state.youFemaleBox.Value;
+        thing.gender = state.youFemaleBox.Value == 1 ? Gender::feminine : Gender::masculine;
         break;
     }
     return;
   }
 }
 
-int adjectiveDegree(std::string_view adjectiveCaption) {
+Degree adjectiveDegree(std::string_view adjectiveCaption) {
   std::string_view head = adjectiveCaption.substr(0, 5);
-  if (head == "(more") return 1;
-  if (head == "(most") return 2;
-  return 0;
+  if (head == "(more") return Degree::comparative;
+  if (head == "(most") return Degree::superlative;
+  return Degree::positive;
 }
 
 TenseAndMood tenseOfPhrase(std::string_view tensePhrase) {
@@ -228,11 +234,11 @@ RenderValues readRenderValues(const MottoState& s, const Lexicon& lexicon) {
       // The verb "to be" links two names of one thing: nominative, and a
       // second thing without its own noun takes the first thing's gender
       // and number.
-      v.actedCase = 1;
+      v.actedCase = Case::nominative;
       agreeWithActor(v.acted, s.actedNounText, v, s);
       agreeWithActor(v.secondActed, s.secondActedNounText, v, s);
     } else {
-      v.actedCase = 5;
+      v.actedCase = Case::accusative;
     }
     v.acted.adjDegree = adjectiveDegree(s.actedAdjText.Caption);
     v.secondActed.adjDegree = adjectiveDegree(s.secondActedAdjText.Caption);
@@ -249,13 +255,13 @@ RenderValues readRenderValues(const MottoState& s, const Lexicon& lexicon) {
     // Two things joined by "and" act together: third person plural.
     if (s.Option1.Value && !isEmptyCaption(s.actorNounText) &&
         !isEmptyCaption(s.secondActorNounText)) {
-      v.verbPerson = 3;
-      v.verbNumber = 1;
+      v.verbPerson = Person::third;
+      v.verbNumber = Number::plural;
     }
     if (s.Option1.Value && !isEmptyCaption(s.actorPronounText) &&
         !isEmptyCaption(s.secondActorPronoun)) {
-      v.verbPerson = 3;
-      v.verbNumber = 1;
+      v.verbPerson = Person::third;
+      v.verbNumber = Number::plural;
     }
   }
 

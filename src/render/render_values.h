@@ -7,20 +7,20 @@
 #include <string>
 #include <string_view>
 
-#include "motto/motto_state.h"
 #include "lexicon/lexicon.h"
+#include "motto/motto_state.h"
 
 namespace lexorra {
 
 // One "thing" of the motto: a pronoun or article, an adjective and a noun.
 struct ThingValues {
-  std::string nounIndex = "blank";     // the noun slot's Tag
-  std::string adjIndex = "blank";      // the adjective slot's Tag
-  std::string pronounWord;             // the pronoun slot's Caption, lower-cased
-  int number = 0;                      // 0 singular, 1 plural
+  std::string nounIndex = "blank";  // the noun slot's Tag
+  std::string adjIndex = "blank";   // the adjective slot's Tag
+  std::string pronounWord;          // the pronoun slot's Caption, lower-cased
+  Number number = Number::singular;
   std::string pronounIndex = "blank";  // pronoun lexicon entry, "blank" for none
-  int gender = 0;                      // 0 masculine, 1 feminine, 2 neuter
-  int adjDegree = 0;                   // 0 positive, 1 comparative, 2 superlative
+  Gender gender = Gender::masculine;
+  Degree adjDegree = Degree::positive;
 };
 
 struct RenderValues {
@@ -31,14 +31,14 @@ struct RenderValues {
   ThingValues prep;         // the preposition's thing
   ThingValues secondPrep;   // its linked thing
 
-  int actedCase = 0;  // 1 nominative after "to be", else 5 accusative
+  Case actedCase = Case::none;  // nominative after "to be", else accusative
   std::string verbIndex = "blank";
-  int verbTense = 0;   // 0 present ... 6 command
-  int verbMood = 0;    // 0 indicative, 1 subjunctive
-  int verbPerson = 0;  // 0 (none) to 3
-  int verbNumber = 0;
-  std::string prepCaseText;  // the case the preposition line names
-  int prepCaseCode = 0;      // its case code, 0 when the name is unknown
+  Tense verbTense = Tense::present;
+  Mood verbMood = Mood::indicative;
+  Person verbPerson = Person::none;
+  Number verbNumber = Number::singular;
+  std::string prepCaseText;        // the case the preposition line names
+  Case prepCaseCode = Case::none;  // its case, none when the name is unknown
 };
 
 // Which pronoun column of the caption table a thing reads: the first thing
@@ -49,20 +49,21 @@ enum class PronounColumn { firstThing, secondThing, object };
 // that the column does not offer leaves all three as they were.
 void applyPronounWord(ThingValues& thing, PronounColumn column, const MottoState& state);
 
-// 1 for a caption beginning "(more", 2 for "(most", else 0.
-int adjectiveDegree(std::string_view adjectiveCaption);
+// Comparative for a caption beginning "(more", superlative for "(most",
+// else positive.
+Degree adjectiveDegree(std::string_view adjectiveCaption);
 
 // The tense and mood that a tense phrase gives.
 struct TenseAndMood {
-  int tense = 0;
-  int mood = 0;
+  Tense tense = Tense::present;
+  Mood mood = Mood::indicative;
 };
 TenseAndMood tenseOfPhrase(std::string_view tensePhrase);
 
 // Person and number of the act from the first thing's pronoun caption.
 struct PersonAndNumber {
-  int person = 0;
-  int number = 0;
+  Person person = Person::none;
+  Number number = Number::singular;
 };
 PersonAndNumber personOfPronoun(std::string_view actorPronounCaption);
 

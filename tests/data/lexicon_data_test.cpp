@@ -9,12 +9,12 @@
 #include <string>
 #include <string_view>
 
+#include "grammar_codes.h"
 #include "lexicon/lexicon.h"
 
 namespace {
 
-using lexorra::Lexicon;
-using lexorra::Table;
+using namespace lexorra;
 
 const Lexicon& lexicon() {
   static const Lexicon lex = lexorra::loadDictionaries();
@@ -36,17 +36,18 @@ long findEntry(Table table, std::string_view kind, std::string_view form, std::s
 
 long findNoun(std::string_view nominative, std::string_view gloss) {
   return findEntry(Table::noun, "noun", nominative, gloss,
-                   [](long i) { return std::string(lexicon().nounForm(i, 1, 0)); });
+                   [](long i) { return std::string(lexicon().nounForm(i, Case(1), Number(0))); });
 }
 
 long findAdjective(std::string_view nominative, std::string_view gloss) {
-  return findEntry(Table::adjective, "adjective", nominative, gloss,
-                   [](long i) { return std::string(lexicon().adjectiveForm(i, 1, 0, 0, 0)); });
+  return findEntry(Table::adjective, "adjective", nominative, gloss, [](long i) {
+    return std::string(lexicon().adjectiveForm(i, Case(1), Number(0), Gender(0), Degree(0)));
+  });
 }
 
 long findVerb(std::string_view infinitive, std::string_view gloss) {
   return findEntry(Table::verb, "verb", infinitive, gloss,
-                   [](long i) { return lexicon().verbForm(i, 0, 0, 0, 0, 0); });
+                   [](long i) { return lexicon().verbForm(i, verbCodes(0, 0, 0, 0, 0)); });
 }
 
 // caseCode: 1 NOM, 2 GEN, 3 ABL, 4 DAT, 5 ACC.
@@ -69,7 +70,7 @@ TEST(DeliveredNouns, TeacherForms) {
   for (const auto& c : cases) {
     const long i = findNoun(c.nominative, c.gloss);
     ASSERT_GE(i, 0) << c.nominative;
-    EXPECT_EQ(lexicon().nounForm(i, c.caseCode, c.number), c.expected)
+    EXPECT_EQ(lexicon().nounForm(i, Case(c.caseCode), Number(c.number)), c.expected)
         << c.nominative << " case " << c.caseCode << " number " << c.number;
   }
 }
@@ -83,16 +84,17 @@ TEST(DeliveredNouns, GenderMarkers) {
   for (const auto& c : cases) {
     const long i = findNoun(c.nominative, c.gloss);
     ASSERT_GE(i, 0) << c.nominative;
-    EXPECT_EQ(lexicon().nounGender(i), c.gender) << c.nominative;
+    EXPECT_EQ(code(lexicon().nounGender(i)), c.gender) << c.nominative;
   }
 }
 
 TEST(DeliveredNouns, PluralOnlyNounHasNoSingular) {
-  const long i = findEntry(Table::noun, "noun", "arma", "arms",
-                           [](long k) { return std::string(lexicon().nounForm(k, 1, 1)); });
+  const long i = findEntry(Table::noun, "noun", "arma", "arms", [](long k) {
+    return std::string(lexicon().nounForm(k, Case(1), Number(1)));
+  });
   ASSERT_GE(i, 0);
-  EXPECT_EQ(lexicon().nounForm(i, 1, 0), "-");
-  EXPECT_EQ(lexicon().nounForm(i, 3, 1), "armis");
+  EXPECT_EQ(lexicon().nounForm(i, Case(1), Number(0)), "-");
+  EXPECT_EQ(lexicon().nounForm(i, Case(3), Number(1)), "armis");
 }
 
 struct AdjectiveCase {
@@ -115,7 +117,9 @@ TEST(DeliveredAdjectives, TeacherForms) {
   for (const auto& c : cases) {
     const long i = findAdjective(c.nominative, c.gloss);
     ASSERT_GE(i, 0) << c.nominative;
-    EXPECT_EQ(lexicon().adjectiveForm(i, c.caseCode, c.number, c.gender, c.degree), c.expected)
+    EXPECT_EQ(lexicon().adjectiveForm(i, Case(c.caseCode), Number(c.number), Gender(c.gender),
+                                      Degree(c.degree)),
+              c.expected)
         << c.nominative << " " << c.caseCode << c.number << c.gender << c.degree;
   }
 }
@@ -130,11 +134,13 @@ TEST(DeliveredAdjectives, PossessivesAtFixedIndexes) {
                {3, "suus", "his"},
                {4, "noster", "our"}};
   for (const auto& c : cases) {
-    EXPECT_EQ(lexicon().adjectiveForm(c.index, 1, 0, 0, 0), c.nominative) << c.index;
+    EXPECT_EQ(lexicon().adjectiveForm(c.index, Case(1), Number(0), Gender(0), Degree(0)),
+              c.nominative)
+        << c.index;
     EXPECT_EQ(lexicon().englishHeadword("adjective", c.index), c.headword) << c.index;
   }
-  EXPECT_EQ(lexicon().adjectiveForm(0, 1, 0, 1, 0), "mea");
-  EXPECT_EQ(lexicon().adjectiveForm(4, 5, 1, 2, 0), "nostra");
+  EXPECT_EQ(lexicon().adjectiveForm(0, Case(1), Number(0), Gender(1), Degree(0)), "mea");
+  EXPECT_EQ(lexicon().adjectiveForm(4, Case(5), Number(1), Gender(2), Degree(0)), "nostra");
 }
 
 // tense 0 present, 1 perfect, 3 imperfect, 4 future; mood 1 subjunctive.
@@ -168,7 +174,7 @@ TEST(DeliveredVerbs, TeacherForms) {
   for (const auto& c : cases) {
     const long i = findVerb(c.infinitive, c.gloss);
     ASSERT_GE(i, 0) << c.infinitive;
-    EXPECT_EQ(lexicon().verbForm(i, c.tense, c.person, c.number, 0, c.mood), c.expected)
+    EXPECT_EQ(lexicon().verbForm(i, verbCodes(c.tense, c.person, c.number, 0, c.mood)), c.expected)
         << c.infinitive << " tense " << c.tense << " person " << c.person;
   }
 }
@@ -180,20 +186,20 @@ TEST(DeliveredVerbs, FixedEntries) {
       {"esse", "be", 0, 3, 0, 1, "sit"},  {"esse", "be", 1, 3, 0, 0, "fuit"},
   };
   for (const auto& c : toBe) {
-    EXPECT_EQ(lexicon().verbForm(0, c.tense, c.person, c.number, 0, c.mood), c.expected)
+    EXPECT_EQ(lexicon().verbForm(0, verbCodes(c.tense, c.person, c.number, 0, c.mood)), c.expected)
         << "tense " << c.tense << " person " << c.person;
   }
   EXPECT_EQ(lexicon().englishHeadword("verb", 0), "be");
 
-  EXPECT_EQ(lexicon().verbForm(4532, 0, 1, 0, 0, 0), "iuro");
+  EXPECT_EQ(lexicon().verbForm(4532, verbCodes(0, 1, 0, 0, 0)), "iuro");
   EXPECT_EQ(lexicon().englishHeadword("verb", 4532), "swear");
-  EXPECT_EQ(lexicon().verbForm(6852, 0, 1, 0, 0, 0), "possum");
-  EXPECT_EQ(lexicon().verbForm(6852, 0, 3, 0, 0, 0), "potest");
-  EXPECT_EQ(lexicon().verbForm(6852, 0, 0, 0, 0, 0), "posse");
+  EXPECT_EQ(lexicon().verbForm(6852, verbCodes(0, 1, 0, 0, 0)), "possum");
+  EXPECT_EQ(lexicon().verbForm(6852, verbCodes(0, 3, 0, 0, 0)), "potest");
+  EXPECT_EQ(lexicon().verbForm(6852, verbCodes(0, 0, 0, 0, 0)), "posse");
   EXPECT_NE(lexicon().entryGloss("verb", 6852).find("can"), std::string_view::npos);
-  EXPECT_EQ(lexicon().verbForm(6853, 0, 1, 0, 0, 0), "volo");
-  EXPECT_EQ(lexicon().verbForm(6853, 0, 3, 0, 0, 0), "vult");
-  EXPECT_EQ(lexicon().verbForm(6853, 0, 0, 0, 0, 0), "velle");
+  EXPECT_EQ(lexicon().verbForm(6853, verbCodes(0, 1, 0, 0, 0)), "volo");
+  EXPECT_EQ(lexicon().verbForm(6853, verbCodes(0, 3, 0, 0, 0)), "vult");
+  EXPECT_EQ(lexicon().verbForm(6853, verbCodes(0, 0, 0, 0, 0)), "velle");
   EXPECT_NE(lexicon().entryGloss("verb", 6853).find("want"), std::string_view::npos);
 }
 
@@ -201,25 +207,25 @@ TEST(DeliveredVerbs, CommandsAndCompoundForms) {
   // The "ferre" family stores the plural command; "to be" gives es/este.
   const long fero = findVerb("ferre", "bring");
   ASSERT_GE(fero, 0);
-  EXPECT_EQ(lexicon().verbForm(fero, 6, 2, 0, 0, 0), "fer");
-  EXPECT_EQ(lexicon().verbForm(fero, 6, 2, 1, 0, 0), "ferte");
-  EXPECT_EQ(lexicon().verbForm(0, 6, 2, 0, 0, 0), "es");
-  EXPECT_EQ(lexicon().verbForm(0, 6, 2, 1, 0, 0), "este");
+  EXPECT_EQ(lexicon().verbForm(fero, verbCodes(6, 2, 0, 0, 0)), "fer");
+  EXPECT_EQ(lexicon().verbForm(fero, verbCodes(6, 2, 1, 0, 0)), "ferte");
+  EXPECT_EQ(lexicon().verbForm(0, verbCodes(6, 2, 0, 0, 0)), "es");
+  EXPECT_EQ(lexicon().verbForm(0, verbCodes(6, 2, 1, 0, 0)), "este");
   const long duco = findVerb("ducere", "lead");
   ASSERT_GE(duco, 0);
-  EXPECT_EQ(lexicon().verbForm(duco, 6, 2, 0, 0, 0), "duc");
-  EXPECT_EQ(lexicon().verbForm(duco, 6, 2, 1, 0, 0), "ducite");
+  EXPECT_EQ(lexicon().verbForm(duco, verbCodes(6, 2, 0, 0, 0)), "duc");
+  EXPECT_EQ(lexicon().verbForm(duco, verbCodes(6, 2, 1, 0, 0)), "ducite");
   const long amo = findVerb("amare", "love");
-  EXPECT_EQ(lexicon().verbForm(amo, 6, 2, 1, 0, 0), "amate");
+  EXPECT_EQ(lexicon().verbForm(amo, verbCodes(6, 2, 1, 0, 0)), "amate");
 
   // A deponent's perfect is built from its participle: "hortatus est".
   const long hortor = findVerb("hortari", "encourage");
   ASSERT_GE(hortor, 0);
   const lexorra::ActorAgreement he{"blank", "He"};
-  EXPECT_EQ(lexicon().verbForm(hortor, 1, 3, 0, 0, 0, he), "hortatus est");
-  EXPECT_EQ(lexicon().verbForm(hortor, 1, 0, 0, 0, 0, he), "hortatus esse");
+  EXPECT_EQ(lexicon().verbForm(hortor, verbCodes(1, 3, 0, 0, 0), he), "hortatus est");
+  EXPECT_EQ(lexicon().verbForm(hortor, verbCodes(1, 0, 0, 0, 0), he), "hortatus esse");
   // The passive perfect of an ordinary verb likewise: "amatus est".
-  EXPECT_EQ(lexicon().verbForm(amo, 1, 3, 0, 1, 0, he), "amatus est");
+  EXPECT_EQ(lexicon().verbForm(amo, verbCodes(1, 3, 0, 1, 0), he), "amatus est");
 }
 
 TEST(DeliveredPronouns, FixedEntries) {
@@ -240,7 +246,8 @@ TEST(DeliveredPronouns, FixedEntries) {
       {29, 4, 1, 0, "vobis"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(lexicon().pronounForm(c.index, c.caseCode, c.number, c.gender), c.expected)
+    EXPECT_EQ(lexicon().pronounForm(c.index, Case(c.caseCode), Number(c.number), Gender(c.gender)),
+              c.expected)
         << "pronoun " << c.index << " case " << c.caseCode << " number " << c.number << " gender "
         << c.gender;
   }

@@ -7,6 +7,8 @@
 #include <map>
 #include <sstream>
 
+#include "grammar_codes.h"
+
 namespace lexorra {
 namespace {
 
@@ -101,7 +103,7 @@ TEST_F(LexiconFolder, LoadsAllSevenFiles) {
   // A copy keeps working after the original is gone.
   Lexicon copy = lex;
   lex = Lexicon();
-  EXPECT_EQ(copy.nounForm(0, 1, 0), "f5");
+  EXPECT_EQ(copy.nounForm(0, Case(1), Number(0)), "f5");
 }
 
 TEST_F(LexiconFolder, StopsAtTheFirstBadFileInLoadOrder) {
@@ -146,26 +148,26 @@ TEST_F(LexiconLookups, NounGender) {
   const std::pair<LexIndex, int> cases[] = {
       {0, 0}, {1, 1}, {2, 2}, {3, 0}, {4, 2}, {5, 2}, {"blank", 2}, {"1", 1},
   };
-  for (const auto& [index, gender] : cases) EXPECT_EQ(lex.nounGender(index), gender);
+  for (const auto& [index, gender] : cases) EXPECT_EQ(code(lex.nounGender(index)), gender);
 }
 
 TEST_F(LexiconLookups, FormsByFieldArithmetic) {
-  struct Case {
+  struct Row {
     std::string_view got, expected;
   };
-  const Case cases[] = {
-      {lex.nounForm(0, 1, 0), "amor"},
-      {lex.nounForm(0, 2, 0), "amoris"},
-      {lex.nounForm(0, 5, 1), "amores"},  // field 15
-      {lex.nounForm(0, 3, 1), "amoribus"},
-      {lex.nounForm(3, 0, 1), "f"},    // no case asked: field 4 + 6 = 10
-      {lex.nounForm(3, 7, 0), "x"},    // a case outside 1..6: field 4
-      {lex.nounForm(4, 5, 1), "fas"},  // undeclined: always field 5
-      {lex.pronounForm(0, 5, 1, 1), "f21"},
-      {lex.pronounForm(0, 0, 0, 0), "f0"},
-      {lex.pronounForm(0, 6, 0, 2), "f25"},
-      {lex.adjectiveForm(0, 2, 0, 2, 1), "f62"},
-      {lex.adjectiveForm(0, 3, 1, 2, 2), "f107"},
+  const Row cases[] = {
+      {lex.nounForm(0, Case(1), Number(0)), "amor"},
+      {lex.nounForm(0, Case(2), Number(0)), "amoris"},
+      {lex.nounForm(0, Case(5), Number(1)), "amores"},  // field 15
+      {lex.nounForm(0, Case(3), Number(1)), "amoribus"},
+      {lex.nounForm(3, Case(0), Number(1)), "f"},    // no case asked: field 4 + 6 = 10
+      {lex.nounForm(3, Case(7), Number(0)), "x"},    // a case outside 1..6: field 4
+      {lex.nounForm(4, Case(5), Number(1)), "fas"},  // undeclined: always field 5
+      {lex.pronounForm(0, Case(5), Number(1), Gender(1)), "f21"},
+      {lex.pronounForm(0, Case(0), Number(0), Gender(0)), "f0"},
+      {lex.pronounForm(0, Case(6), Number(0), Gender(2)), "f25"},
+      {lex.adjectiveForm(0, Case(2), Number(0), Gender(2), Degree(1)), "f62"},
+      {lex.adjectiveForm(0, Case(3), Number(1), Gender(2), Degree(2)), "f107"},
       {lex.adverbForm(0), "bene"},
       {lex.prepositionForm(0), "cum"},  // lines are trimmed when loaded
       {lex.prepositionForm(1), "(dative)"},
@@ -187,27 +189,27 @@ TEST_F(LexiconLookups, MeaningsAndHeadwords) {
 }
 
 TEST_F(LexiconLookups, BlankYieldsEmptyText) {
-  EXPECT_EQ(lex.nounForm("blank", 1, 0), "");
-  EXPECT_EQ(lex.pronounForm("blank", 1, 0, 0), "");
-  EXPECT_EQ(lex.adjectiveForm("blank", 1, 0, 0, 0), "");
+  EXPECT_EQ(lex.nounForm("blank", Case(1), Number(0)), "");
+  EXPECT_EQ(lex.pronounForm("blank", Case(1), Number(0), Gender(0)), "");
+  EXPECT_EQ(lex.adjectiveForm("blank", Case(1), Number(0), Gender(0), Degree(0)), "");
   EXPECT_EQ(lex.adverbForm("blank"), "");
   EXPECT_EQ(lex.prepositionForm("blank"), "");
   EXPECT_EQ(lex.prepositionCase("blank"), "");
   EXPECT_EQ(lex.englishHeadword("verb", "blank"), "");
-  EXPECT_EQ(lex.verbForm("blank", 0, 3, 0, 0, 0), "");
-  EXPECT_EQ(lex.perfectParticiple("blank", 0), "");
+  EXPECT_EQ(lex.verbForm("blank", verbCodes(0, 3, 0, 0, 0)), "");
+  EXPECT_EQ(lex.perfectParticiple("blank", Number(0)), "");
 }
 
 TEST_F(LexiconLookups, OutOfRangeReachesTheCaller) {
-  EXPECT_THROW(lex.nounForm(19491, 1, 0), LookupOutOfRange);  // past the table
-  EXPECT_THROW(lex.nounForm(-1, 1, 0), LookupOutOfRange);
-  EXPECT_THROW(lex.nounForm("influx", 1, 0), LookupOutOfRange);  // not a number
-  EXPECT_THROW(lex.nounForm("", 1, 0), LookupOutOfRange);
-  EXPECT_THROW(lex.nounForm("12x", 1, 0), LookupOutOfRange);
-  EXPECT_THROW(lex.nounForm(7, 1, 1), LookupOutOfRange);        // field past the line
-  EXPECT_THROW(lex.entryGloss("noun", 6), LookupOutOfRange);    // no "::"
-  EXPECT_THROW(lex.entryGloss("noun", 100), LookupOutOfRange);  // an empty entry
-  EXPECT_THROW(lex.pronounForm(30, 1, 0, 0), LookupOutOfRange);
+  EXPECT_THROW(lex.nounForm(19491, Case(1), Number(0)), LookupOutOfRange);  // past the table
+  EXPECT_THROW(lex.nounForm(-1, Case(1), Number(0)), LookupOutOfRange);
+  EXPECT_THROW(lex.nounForm("influx", Case(1), Number(0)), LookupOutOfRange);  // not a number
+  EXPECT_THROW(lex.nounForm("", Case(1), Number(0)), LookupOutOfRange);
+  EXPECT_THROW(lex.nounForm("12x", Case(1), Number(0)), LookupOutOfRange);
+  EXPECT_THROW(lex.nounForm(7, Case(1), Number(1)), LookupOutOfRange);  // field past the line
+  EXPECT_THROW(lex.entryGloss("noun", 6), LookupOutOfRange);            // no "::"
+  EXPECT_THROW(lex.entryGloss("noun", 100), LookupOutOfRange);          // an empty entry
+  EXPECT_THROW(lex.pronounForm(30, Case(1), Number(0), Gender(0)), LookupOutOfRange);
   EXPECT_THROW(lex.nounGender("abc"), LookupOutOfRange);
 }
 
@@ -251,11 +253,11 @@ class Conjugation : public ::testing::Test {
 };
 
 TEST_F(Conjugation, FieldPositions) {
-  struct Case {
+  struct Row {
     int tense, person, number, voice, mood;
     std::string expected;
   };
-  const Case cases[] = {
+  const Row cases[] = {
       {0, 3, 0, 0, 0, "f9"},    // present active indicative 3sg
       {1, 1, 1, 0, 1, "f26"},   // perfect active subjunctive 1pl
       {5, 2, 0, 1, 1, "f150"},  // future perfect passive subjunctive 2sg
@@ -267,33 +269,33 @@ TEST_F(Conjugation, FieldPositions) {
       {6, 1, 0, 1, 0, "f13"},  // command 1sg whatever the voice
   };
   for (const auto& c : cases)
-    EXPECT_EQ(lex.verbForm(9, c.tense, c.person, c.number, c.voice, c.mood), c.expected)
+    EXPECT_EQ(lex.verbForm(9, verbCodes(c.tense, c.person, c.number, c.voice, c.mood)), c.expected)
         << c.tense << c.person << c.number << c.voice << c.mood;
 }
 
 TEST_F(Conjugation, SecondPersonCommandsOfEveryConjugation) {
-  struct Case {
+  struct Row {
     int verb;
     std::string singular, plural;
   };
-  const Case cases[] = {
+  const Row cases[] = {
       {1, "ama", "amate"},   {2, "mone", "monete"},       {3, "rege", "regite"},
       {4, "audi", "audite"}, {5, "fac", "facite"},        {6, "fer", "ferte"},
       {0, "es", "este"},     {7, "hortare", "hortamini"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(lex.verbForm(c.verb, 6, 2, 0, 0, 0), c.singular) << c.verb;
-    EXPECT_EQ(lex.verbForm(c.verb, 6, 2, 1, 0, 0), c.plural) << c.verb;
+    EXPECT_EQ(lex.verbForm(c.verb, verbCodes(6, 2, 0, 0, 0)), c.singular) << c.verb;
+    EXPECT_EQ(lex.verbForm(c.verb, verbCodes(6, 2, 1, 0, 0)), c.plural) << c.verb;
   }
 }
 
 TEST_F(Conjugation, CompoundFormsAgreeWithTheFirstThing) {
-  struct Case {
+  struct Row {
     int tense, person, number;
     ActorAgreement actor;
     std::string expected;
   };
-  const Case cases[] = {
+  const Row cases[] = {
       {1, 3, 0, {"blank", "She"}, "capta est"},        // perfect: present of "to be"
       {1, 3, 1, {"1", "()"}, "capta sunt"},            // neuter noun, plural
       {1, 3, 1, {"0", "The (plural)"}, "capti sunt"},  // "the" contains "he": masculine
@@ -306,10 +308,10 @@ TEST_F(Conjugation, CompoundFormsAgreeWithTheFirstThing) {
       {0, 1, 0, {}, "tbc"},                         // a present "tbc" stays
   };
   for (const auto& c : cases)
-    EXPECT_EQ(lex.verbForm(8, c.tense, c.person, c.number, 0, 0, c.actor), c.expected)
+    EXPECT_EQ(lex.verbForm(8, verbCodes(c.tense, c.person, c.number, 0, 0), c.actor), c.expected)
         << c.tense << " " << c.actor.actorPronounCaption;
-  EXPECT_EQ(lex.perfectParticiple(1, 1, {"blank", "we"}), "amata");  // neuter plural
-  EXPECT_EQ(lex.perfectParticiple(1, 1, {"blank", "her"}), "amatae");
+  EXPECT_EQ(lex.perfectParticiple(1, Number(1), {"blank", "we"}), "amata");  // neuter plural
+  EXPECT_EQ(lex.perfectParticiple(1, Number(1), {"blank", "her"}), "amatae");
 }
 
 }  // namespace

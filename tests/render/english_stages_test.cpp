@@ -44,9 +44,9 @@ TEST_P(EnglishStage, TurnsTheTextIntoTheExpectedOne) {
     state.*c.question = true;
   }
   EnglishWorking working;
-  working.verbPerson = c.verbPerson;
-  working.verbNumber = c.verbNumber;
-  working.actorNumber = c.actorNumber;
+  working.verbPerson = Person(c.verbPerson);
+  working.verbNumber = Number(c.verbNumber);
+  working.actorNumber = Number(c.actorNumber);
   working.thirdPersonForm = c.thirdPersonForm;
   EXPECT_EQ(englishStage(c.stage, std::string(c.before), state, working), c.after);
 }
@@ -169,7 +169,7 @@ TEST(EnglishNegation, ACommandToYouSkipsTheLateRepairs) {
   state.verbText.Caption = "love";
   state.notButton.Value = 1;
   EnglishWorking working;
-  working.verbPerson = 2;
+  working.verbPerson = Person(2);
   std::string text = englishStage(15, "love  me!", state, working);
   EXPECT_TRUE(working.skipRepairs);
   EXPECT_EQ(englishStage(16, text, state, working), text);
@@ -179,11 +179,11 @@ TEST(EnglishNegation, ACommandToYouSkipsTheLateRepairs) {
 TEST(EnglishPipeline, KeepsNoSpaceBeforeTheClosingMark) {
   MottoState state;
   EnglishWorking working;
-  working.verbPerson = 3;
+  working.verbPerson = Person(3);
   state.verbText.Caption = "go";
   EXPECT_EQ(runEnglishPipeline("he do/does/dost/doth go", state, working), "He goes.");
   EnglishWorking first;
-  first.verbPerson = 1;
+  first.verbPerson = Person(1);
   state.verbText.Caption = "love";
   state.notButton.Value = 1;
   EXPECT_EQ(runEnglishPipeline("i do/does/dost/doth love", state, first), "I love not.");
@@ -195,7 +195,7 @@ TEST(EnglishPipeline, StageFifteenStoresNothingWithoutThirdPerson) {
   state.verbText.Caption = "love";
   state.notButton.Value = 1;
   EnglishWorking working;
-  working.verbPerson = 3;
+  working.verbPerson = Person(3);
   EXPECT_EQ(runEnglishPipeline("he do/does/dost/doth love it", state, working), "He loves not it.");
   EXPECT_EQ(working.thirdPersonForm, "loves");
 }
