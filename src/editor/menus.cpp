@@ -1,12 +1,11 @@
 #include "editor/menus.h"
 
+#include <algorithm>
 #include <array>
 
 namespace lexorra {
 
 namespace {
-
-using M = MottoState;
 
 // name, menu caption, first caption, other caption, noun and adjective shown,
 // separator above.
@@ -56,18 +55,6 @@ constexpr std::array<PronounMenuItem, 20> kActedItems = {{
     {"actedWho", "Who?", "who", "who", false, false},
 }};
 
-constexpr std::array<PronounSlotGroup, 2> kActorSlots = {{
-    {&M::actorPronounText, &M::actorNounText, &M::actorAdjText},
-    {&M::secondActorPronoun, &M::secondActorNounText, &M::secondActorAdjText},
-}};
-
-constexpr std::array<PronounSlotGroup, 4> kActedSlots = {{
-    {&M::actedPronounText, &M::actedNounText, &M::actedAdjText},
-    {&M::secondActedPronoun, &M::secondActedNounText, &M::secondActedAdjText},
-    {&M::prepositionPronounText, &M::prepositionNounText, &M::prepositionAdjText},
-    {&M::secondPrepositionPronounText, &M::secondPrepositionNounText, &M::secondPrepositionAdjText},
-}};
-
 }  // namespace
 
 std::string_view pronounMenuName(PronounMenu menu) {
@@ -106,16 +93,15 @@ std::span<const PronounMenuItem> pronounMenuItems(PronounMenu menu) {
   return {};
 }
 
-std::span<const PronounSlotGroup> pronounMenuSlots(PronounMenu menu) {
-  switch (menu) {
-    case PronounMenu::actor:
-      return kActorSlots;
-    case PronounMenu::acted:
-      return kActedSlots;
-    case PronounMenu::none:
-      break;
+std::span<const ThingInfo> pronounMenuSlots(PronounMenu menu) {
+  // A menu's things stand together in the table.
+  std::size_t first = kThings.size(), count = 0;
+  for (std::size_t i = 0; i < kThings.size(); ++i) {
+    if (kThings[i].menu != menu) continue;
+    first = std::min(first, i);
+    ++count;
   }
-  return {};
+  return count == 0 ? std::span<const ThingInfo>{} : std::span(kThings).subspan(first, count);
 }
 
 const PronounMenuItem* findPronounMenuItem(PronounMenu menu, std::string_view name) {
@@ -126,7 +112,7 @@ const PronounMenuItem* findPronounMenuItem(PronounMenu menu, std::string_view na
 
 bool pronounCaptionAllowed(WordSlot MottoState::*slot, std::string_view caption) {
   for (PronounMenu menu : {PronounMenu::actor, PronounMenu::acted}) {
-    std::span<const PronounSlotGroup> slots = pronounMenuSlots(menu);
+    std::span<const ThingInfo> slots = pronounMenuSlots(menu);
     for (std::size_t i = 0; i < slots.size(); ++i) {
       if (slots[i].pronoun != slot) continue;
       if (caption == kEmptyCaption) return true;
@@ -139,7 +125,7 @@ bool pronounCaptionAllowed(WordSlot MottoState::*slot, std::string_view caption)
 }
 
 void choosePronoun(MottoState& state, PronounMenu menu, const PronounMenuItem& item) {
-  std::span<const PronounSlotGroup> slots = pronounMenuSlots(menu);
+  std::span<const ThingInfo> slots = pronounMenuSlots(menu);
   for (std::size_t i = 0; i < slots.size(); ++i) {
     WordSlot& pronoun = state.*slots[i].pronoun;
     if (pronoun.Tag != kInflux) continue;

@@ -20,13 +20,6 @@ struct PronounMenuItem {
   bool separatorBefore;           // a "-" separator stands above the item
 };
 
-// A pronoun slot with the noun and adjective slots of its thing.
-struct PronounSlotGroup {
-  WordSlot MottoState::*pronoun;
-  WordSlot MottoState::*noun;
-  WordSlot MottoState::*adjective;
-};
-
 // "PronounMenu_Actor" / "actedPronounMenu" and their captions.
 std::string_view pronounMenuName(PronounMenu menu);
 std::string_view pronounMenuCaption(PronounMenu menu);
@@ -34,8 +27,9 @@ std::string_view pronounMenuCaption(PronounMenu menu);
 // The items of a menu, in menu order (empty for PronounMenu::none).
 std::span<const PronounMenuItem> pronounMenuItems(PronounMenu menu);
 
-// The slots a menu serves; the first one receives the "first" captions.
-std::span<const PronounSlotGroup> pronounMenuSlots(PronounMenu menu);
+// The things whose pronoun slots a menu serves; the first one receives the
+// "first" captions.
+std::span<const ThingInfo> pronounMenuSlots(PronounMenu menu);
 
 // The item of that name in the menu, or nullptr.
 const PronounMenuItem* findPronounMenuItem(PronounMenu menu, std::string_view name);

@@ -31,17 +31,16 @@ void show(MottoState& state, std::initializer_list<WordSlot M::*> slots, bool vi
   for (WordSlot M::*slot : slots) (state.*slot).Visible = visible;
 }
 
-// Shows a pronoun slot and, unless its caption stands alone, its noun and
-// adjective; hides those when it does.
-void showThing(MottoState& state, WordSlot M::*pronoun, WordSlot M::*noun, WordSlot M::*adj,
-               bool standsAlone) {
-  (state.*pronoun).Visible = true;
-  show(state, {noun, adj}, !standsAlone);
+// Shows a thing's pronoun slot and, unless its caption stands alone, its
+// noun and adjective; hides those when it does.
+void showThing(MottoState& state, const ThingInfo& t, bool (*standsAlone)(std::string_view)) {
+  (state.*t.pronoun).Visible = true;
+  show(state, {t.noun, t.adjective}, !standsAlone((state.*t.pronoun).Caption));
 }
 
-constexpr std::array<OptionButton M::*, 9> kLinkOptions = {&M::Option1, &M::Option2, &M::Option3,
-                                                           &M::Option4, &M::Option5, &M::Option6,
-                                                           &M::Option7, &M::Option8, &M::Option9};
+void showSlots(MottoState& state, const ThingInfo& t, bool visible) {
+  show(state, {t.pronoun, t.noun, t.adjective}, visible);
+}
 
 }  // namespace
 
@@ -57,15 +56,14 @@ bool standsAloneLinkedSecondThing(std::string_view caption) {
 
 void actorTickBox_Click(MottoState& state) {
   if (state.actorTickBox.Value == 1) {
-    showThing(state, &M::actorPronounText, &M::actorNounText, &M::actorAdjText,
-              standsAloneFirstThing(state.actorPronounText.Caption));
+    showThing(state, thing(ThingId::first), standsAloneFirstThing);
     state.Frame2.Visible = true;
     state.actionTickBoc.Enabled = true;
     return;
   }
-  show(state, {&M::actorPronounText, &M::actorNounText, &M::actorAdjText}, false);
+  showSlots(state, thing(ThingId::first), false);
   state.Frame2.Visible = false;
-  show(state, {&M::secondActorNounText, &M::secondActorAdjText, &M::secondActorPronoun}, false);
+  showSlots(state, thing(ThingId::linkedFirst), false);
   selectOption(state, 3);
   state.actionTickBoc.Enabled = false;
   show(state, {&M::verbTenseText, &M::verbText}, false);
@@ -83,10 +81,8 @@ void actionTickBoc_Click(MottoState& state) {
   show(state, {&M::verbTenseText, &M::verbText}, false);
   state.actedTickBox.Enabled = false;
   setTickBox(state, &M::actedTickBox, 0);
-  show(state,
-       {&M::actedPronounText, &M::actedNounText, &M::actedAdjText, &M::secondActedPronoun,
-        &M::secondActedNounText, &M::secondActedAdjText},
-       false);
+  showSlots(state, thing(ThingId::second), false);
+  showSlots(state, thing(ThingId::linkedSecond), false);
   state.Frame4.Visible = false;
   selectOption(state, 6);
   state.notButton.Visible = false;
@@ -94,15 +90,12 @@ void actionTickBoc_Click(MottoState& state) {
 
 void actedTickBox_Click(MottoState& state) {
   if (state.actedTickBox.Value == 1) {
-    showThing(state, &M::actedPronounText, &M::actedNounText, &M::actedAdjText,
-              standsAloneSecondThing(state.actedPronounText.Caption));
+    showThing(state, thing(ThingId::second), standsAloneSecondThing);
     state.Frame4.Visible = true;
     return;
   }
-  show(state,
-       {&M::actedPronounText, &M::actedNounText, &M::actedAdjText, &M::secondActedNounText,
-        &M::secondActedPronoun, &M::secondActedAdjText},
-       false);
+  showSlots(state, thing(ThingId::second), false);
+  showSlots(state, thing(ThingId::linkedSecond), false);
   state.Frame4.Visible = false;
   selectOption(state, 6);
 }
@@ -111,19 +104,15 @@ void mannerTickBox_Click(MottoState& state) {
   if (state.mannerTickBox.Value == 1) {
     show(state, {&M::adVerbText, &M::prepositionText}, true);
     state.Frame3.Visible = true;
-    if (state.prepositionText.Tag != kBlank)
-      show(state, {&M::prepositionPronounText, &M::prepositionNounText, &M::prepositionAdjText},
-           true);
+    if (state.prepositionText.Tag != kBlank) showSlots(state, thing(ThingId::prepositional), true);
     // Only the linked noun: its pronoun and adjective stay as they are.
     if (!state.Option9.Value && !state.prepositionText.Tag.empty())
       state.secondPrepositionNounText.Visible = true;
     return;
   }
-  show(state,
-       {&M::adVerbText, &M::prepositionText, &M::prepositionNounText, &M::prepositionPronounText,
-        &M::prepositionAdjText, &M::secondPrepositionPronounText, &M::secondPrepositionNounText,
-        &M::secondPrepositionAdjText},
-       false);
+  show(state, {&M::adVerbText, &M::prepositionText}, false);
+  showSlots(state, thing(ThingId::prepositional), false);
+  showSlots(state, thing(ThingId::linkedPrepositional), false);
   selectOption(state, 9);
   state.Frame3.Visible = false;
 }
@@ -139,43 +128,43 @@ void setTickBox(MottoState& state, TickBox M::*box, int value) {
 }
 
 OptionButton M::*linkOption(int n) {
-  return n >= 1 && n <= 9 ? kLinkOptions[static_cast<std::size_t>(n - 1)] : nullptr;
+  if (n < 1 || n > 9) return nullptr;
+  const LinkGroup& group = kLinkGroups[static_cast<std::size_t>((n - 1) / 3)];
+  switch ((n - 1) % 3) {
+    case 0:
+      return group.andOption;
+    case 1:
+      return group.ofOption;
+    default:
+      return group.blankOption;
+  }
 }
 
 void Option_Click(MottoState& state, int n) {
   switch (n) {
     case 1:
     case 2:
-      showThing(state, &M::secondActorPronoun, &M::secondActorNounText, &M::secondActorAdjText,
-                standsAloneFirstThing(state.secondActorPronoun.Caption));
+      showThing(state, thing(ThingId::linkedFirst), standsAloneFirstThing);
       break;
-    case 3:
-      show(state, {&M::secondActorNounText, &M::secondActorAdjText, &M::secondActorPronoun}, false);
-      for (WordSlot M::*slot :
-           {&M::secondActorNounText, &M::secondActorAdjText, &M::secondActorPronoun})
-        (state.*slot).Tag = kBlank;
+    case 3: {
+      const ThingInfo& t = thing(ThingId::linkedFirst);
+      showSlots(state, t, false);
+      for (WordSlot M::*slot : {t.noun, t.adjective, t.pronoun}) (state.*slot).Tag = kBlank;
       break;
+    }
     case 4:
     case 5:
-      showThing(state, &M::secondActedPronoun, &M::secondActedNounText, &M::secondActedAdjText,
-                standsAloneLinkedSecondThing(state.secondActedPronoun.Caption));
+      showThing(state, thing(ThingId::linkedSecond), standsAloneLinkedSecondThing);
       break;
     case 6:
-      show(state, {&M::secondActedNounText, &M::secondActedAdjText, &M::secondActedPronoun}, false);
+      showSlots(state, thing(ThingId::linkedSecond), false);
       break;
     case 7:
     case 8:
-      show(state,
-           {&M::secondPrepositionNounText, &M::secondPrepositionPronounText,
-            &M::secondPrepositionAdjText},
-           true);
+      showSlots(state, thing(ThingId::linkedPrepositional), true);
       break;
     case 9:
-      if (state.Option9.Value)
-        show(state,
-             {&M::secondPrepositionNounText, &M::secondPrepositionPronounText,
-              &M::secondPrepositionAdjText},
-             false);
+      if (state.Option9.Value) showSlots(state, thing(ThingId::linkedPrepositional), false);
       break;
     default:
       break;

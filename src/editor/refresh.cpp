@@ -12,39 +12,6 @@ namespace lexorra {
 
 namespace {
 
-// The sixteen slots that hold a word (not a pronoun), in the order they are
-// tidied.
-constexpr std::array<WordSlot MottoState::*, 16> kWordSlots = {
-    &MottoState::actorNounText,
-    &MottoState::secondActorNounText,
-    &MottoState::actedNounText,
-    &MottoState::secondActedNounText,
-    &MottoState::actorAdjText,
-    &MottoState::secondActorAdjText,
-    &MottoState::actedAdjText,
-    &MottoState::secondActedAdjText,
-    &MottoState::verbText,
-    &MottoState::verbTenseText,
-    &MottoState::adVerbText,
-    &MottoState::prepositionText,
-    &MottoState::prepositionNounText,
-    &MottoState::prepositionAdjText,
-    &MottoState::secondPrepositionNounText,
-    &MottoState::secondPrepositionAdjText,
-};
-
-// The adjective slots that can hold a possessive, with their noun slots.
-struct AdjectiveWithNoun {
-  WordSlot MottoState::*adjective;
-  WordSlot MottoState::*noun;
-};
-constexpr std::array<AdjectiveWithNoun, 4> kPossessiveSlots = {{
-    {&MottoState::actorAdjText, &MottoState::actorNounText},
-    {&MottoState::secondActorAdjText, &MottoState::secondActorNounText},
-    {&MottoState::actedAdjText, &MottoState::actedNounText},
-    {&MottoState::secondActedAdjText, &MottoState::secondActedNounText},
-}};
-
 // Possessive adjective entries: "my dog", but "the dog is mine".
 struct Possessive {
   std::string_view tag;
@@ -58,10 +25,13 @@ constexpr std::array<Possessive, 4> kPossessives = {{
     {"4", "( our)", "( ours)"},
 }};
 
+// The adjectives of the first and second things can be possessives; the
+// prepositional ones are left as they are.
 void recaptionPossessives(MottoState& state) {
-  for (const AdjectiveWithNoun& pair : kPossessiveSlots) {
-    WordSlot& adjective = state.*pair.adjective;
-    const bool alone = (state.*pair.noun).Tag == kBlank;
+  for (ThingId id :
+       {ThingId::first, ThingId::linkedFirst, ThingId::second, ThingId::linkedSecond}) {
+    WordSlot& adjective = state.*thing(id).adjective;
+    const bool alone = (state.*thing(id).noun).Tag == kBlank;
     for (const Possessive& p : kPossessives)
       if (adjective.Tag == p.tag) adjective.Caption = alone ? p.alone : p.beforeNoun;
   }
@@ -112,21 +82,23 @@ void Timer1_Timer(MottoState& state, const Lexicon& lexicon, const EnglishTables
 }
 
 void neutraliseBlankWords(MottoState& state) {
-  for (WordSlot MottoState::*member : kWordSlots) {
-    WordSlot& slot = state.*member;
+  // Every slot that holds a word (not a pronoun slot) and shows none holds
+  // none.
+  for (const SlotInfo& info : kSlots) {
+    if (info.kind == SlotKind::pronoun) continue;
+    WordSlot& slot = state.*info.slot;
     if (slot.Caption.empty() || slot.Caption == kEmptyCaption) slot.Tag = kBlank;
   }
   // Hidden prepositional words are dropped; the things' words are kept for
   // when their section is ticked again.
-  if (!state.prepositionNounText.Visible) state.prepositionNounText.Tag = kBlank;
-  if (!state.prepositionAdjText.Visible) {
-    state.prepositionAdjText.Tag = kBlank;
-    state.prepositionAdjText.Caption = kEmptyCaption;
-  }
-  if (!state.secondPrepositionNounText.Visible) state.secondPrepositionNounText.Tag = kBlank;
-  if (!state.secondPrepositionAdjText.Visible) {
-    state.secondPrepositionAdjText.Tag = kBlank;
-    state.secondPrepositionAdjText.Caption = kEmptyCaption;
+  for (ThingId id : {ThingId::prepositional, ThingId::linkedPrepositional}) {
+    WordSlot& noun = state.*thing(id).noun;
+    WordSlot& adjective = state.*thing(id).adjective;
+    if (!noun.Visible) noun.Tag = kBlank;
+    if (!adjective.Visible) {
+      adjective.Tag = kBlank;
+      adjective.Caption = kEmptyCaption;
+    }
   }
 }
 

@@ -125,6 +125,69 @@ extern const std::array<SlotInfo, 22> kSlots;
 // The slot of that name, or nullptr.
 const SlotInfo* findSlot(std::string_view name);
 
+// The three link groups: "and", "of", "<blank>" and the frame that shows them.
+struct LinkGroup {
+  OptionButton MottoState::*andOption;
+  OptionButton MottoState::*ofOption;
+  OptionButton MottoState::*blankOption;
+  Frame MottoState::*frame;
+  int firstOption;  // the number of `andOption` (1, 4, 7); the others follow
+};
+
+inline constexpr std::array<LinkGroup, 3> kLinkGroups = {{
+    {&MottoState::Option1, &MottoState::Option2, &MottoState::Option3, &MottoState::Frame2, 1},
+    {&MottoState::Option4, &MottoState::Option5, &MottoState::Option6, &MottoState::Frame4, 4},
+    {&MottoState::Option7, &MottoState::Option8, &MottoState::Option9, &MottoState::Frame3, 7},
+}};
+
+// The six things of a motto. Each is a pronoun or article, an adjective and
+// a noun; a link group joins the second thing of each pair to the first by
+// "and" or "of".
+enum class ThingId { first, linkedFirst, second, linkedSecond, prepositional, linkedPrepositional };
+
+struct ThingInfo {
+  ThingId id;
+  std::string_view name;  // "first thing", "linked first thing"...
+  WordSlot MottoState::*pronoun;
+  WordSlot MottoState::*noun;
+  WordSlot MottoState::*adjective;
+  PronounMenu menu;       // the pop-up menu that fills the pronoun slot
+  std::size_t linkGroup;  // its place in kLinkGroups
+  bool linked;            // the thing that the group's link attaches
+};
+
+// In the order of the slots in motto files; each menu's things are
+// consecutive, its first thing first.
+inline constexpr std::array<ThingInfo, 6> kThings = {{
+    {ThingId::first, "first thing", &MottoState::actorPronounText, &MottoState::actorNounText,
+     &MottoState::actorAdjText, PronounMenu::actor, 0, false},
+    {ThingId::linkedFirst, "linked first thing", &MottoState::secondActorPronoun,
+     &MottoState::secondActorNounText, &MottoState::secondActorAdjText, PronounMenu::actor, 0,
+     true},
+    {ThingId::second, "second thing", &MottoState::actedPronounText, &MottoState::actedNounText,
+     &MottoState::actedAdjText, PronounMenu::acted, 1, false},
+    {ThingId::linkedSecond, "linked second thing", &MottoState::secondActedPronoun,
+     &MottoState::secondActedNounText, &MottoState::secondActedAdjText, PronounMenu::acted, 1,
+     true},
+    {ThingId::prepositional, "prepositional thing", &MottoState::prepositionPronounText,
+     &MottoState::prepositionNounText, &MottoState::prepositionAdjText, PronounMenu::acted, 2,
+     false},
+    {ThingId::linkedPrepositional, "linked prepositional thing",
+     &MottoState::secondPrepositionPronounText, &MottoState::secondPrepositionNounText,
+     &MottoState::secondPrepositionAdjText, PronounMenu::acted, 2, true},
+}};
+
+constexpr const ThingInfo& thing(ThingId id) {
+  return kThings[static_cast<std::size_t>(id)];
+}
+constexpr const LinkGroup& linkGroupOf(ThingId id) {
+  return kLinkGroups[thing(id).linkGroup];
+}
+// The thing the link of `id`'s group attaches to it.
+constexpr const ThingInfo& linkedThing(ThingId id) {
+  return kThings[static_cast<std::size_t>(id) + 1];
+}
+
 // The eleven tense phrases in the order the tense label cycles through them.
 extern const std::array<std::string_view, 11> kTensePhrases;
 

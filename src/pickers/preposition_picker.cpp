@@ -1,23 +1,19 @@
 // The preposition picker's list, preview and the model half of its two acts.
 #include "pickers/preposition_picker.h"
 
+#include <array>
+
 #include "text/textops.h"
 
 namespace lexorra {
 
 namespace {
 
-// The slots of the prepositional thing and of the thing linked to it.
-constexpr WordSlot MottoState::*kPrepositionalThing[] = {
-    &MottoState::prepositionNounText,
-    &MottoState::prepositionPronounText,
-    &MottoState::prepositionAdjText,
-};
-constexpr WordSlot MottoState::*kPrepositionalPhrase[] = {
-    &MottoState::prepositionNounText,       &MottoState::prepositionPronounText,
-    &MottoState::prepositionAdjText,        &MottoState::secondPrepositionPronounText,
-    &MottoState::secondPrepositionNounText, &MottoState::secondPrepositionAdjText,
-};
+// The pronoun, noun and adjective slots of a thing.
+std::array<WordSlot MottoState::*, 3> slotsOf(ThingId id) {
+  const ThingInfo& t = thing(id);
+  return {t.noun, t.pronoun, t.adjective};
+}
 
 }  // namespace
 
@@ -49,7 +45,7 @@ std::optional<RenderStep> PrepositionPicker::writeChoice(MottoState& state) {
     state.prepositionText.Tag = std::to_string(index);
     state.prepositionText.Caption = lexicon_->englishHeadword("preposition", index);
   }
-  for (auto slot : kPrepositionalThing) (state.*slot).Visible = true;
+  for (auto slot : slotsOf(ThingId::prepositional)) (state.*slot).Visible = true;
   state.Enabled = true;
   hide();
   return RenderStep::sentences;
@@ -62,9 +58,11 @@ RenderStep PrepositionPicker::writeNoWord(MottoState& state) {
   }
   // The tags stay: the refresh turns the emptied nouns and adjectives into
   // "blank", and a pronoun slot's "()" is itself a choice.
-  for (auto slot : kPrepositionalPhrase) {
-    (state.*slot).Visible = false;
-    (state.*slot).Caption = kEmptyCaption;
+  for (ThingId id : {ThingId::prepositional, ThingId::linkedPrepositional}) {
+    for (auto slot : slotsOf(id)) {
+      (state.*slot).Visible = false;
+      (state.*slot).Caption = kEmptyCaption;
+    }
   }
   state.Frame3.Visible = false;
   state.Enabled = true;

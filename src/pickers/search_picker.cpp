@@ -28,23 +28,22 @@ std::string adverbLatin(const Lexicon& lexicon, std::size_t index) {
   return std::string(lexicon.adverbForm(index));
 }
 
-constexpr ServedSlot kNounSlots[] = {
-    {&MottoState::actorNounText, &MottoState::Frame2},
-    {&MottoState::secondActorNounText},
-    {&MottoState::actedNounText},
-    {&MottoState::secondActedNounText},
-    {&MottoState::prepositionNounText, &MottoState::Frame3},
-    {&MottoState::secondPrepositionNounText},
-};
+// The noun or adjective slot of each thing, in the things' order; a word
+// chosen for one of the two `framed` things shows its link group's frame.
+constexpr std::array<ServedSlot, kThings.size()> thingSlots(WordSlot MottoState::*ThingInfo::*slot,
+                                                            ThingId framedA, ThingId framedB) {
+  std::array<ServedSlot, kThings.size()> served{};
+  for (std::size_t i = 0; i < kThings.size(); ++i) {
+    const ThingInfo& t = kThings[i];
+    const bool framed = t.id == framedA || t.id == framedB;
+    served[i] = {t.*slot, framed ? kLinkGroups[t.linkGroup].frame : nullptr};
+  }
+  return served;
+}
+
+constexpr auto kNounSlots = thingSlots(&ThingInfo::noun, ThingId::first, ThingId::prepositional);
 constexpr ServedSlot kVerbSlots[] = {{&MottoState::verbText}};
-constexpr ServedSlot kAdjectiveSlots[] = {
-    {&MottoState::actorAdjText, &MottoState::Frame2},
-    {&MottoState::secondActorAdjText},
-    {&MottoState::actedAdjText, &MottoState::Frame4},
-    {&MottoState::secondActedAdjText},
-    {&MottoState::prepositionAdjText},
-    {&MottoState::secondPrepositionAdjText},
-};
+constexpr auto kAdjectiveSlots = thingSlots(&ThingInfo::adjective, ThingId::first, ThingId::second);
 constexpr ServedSlot kAdverbSlots[] = {{&MottoState::adVerbText}};
 
 }  // namespace

@@ -63,9 +63,20 @@ std::string_view trimmed(const std::string& s) {
 
 }  // namespace
 
-std::string latinThingPhrase(const ThingSlots& slots, const ThingValues& first,
-                             const ThingValues& second, Case caseCode, bool andLink, bool ofLink,
-                             bool includePronouns, const Lexicon& lexicon) {
+std::string latinThingPhrase(const MottoState& state, ThingId id, const RenderValues& values,
+                             Case caseCode, const Lexicon& lexicon) {
+  const ThingInfo& thisThing = thing(id);
+  const ThingInfo& linked = linkedThing(id);
+  const LinkGroup& group = linkGroupOf(id);
+  struct {
+    const WordSlot &noun, &adjective, &pronoun, &secondNoun, &secondAdjective, &secondPronoun;
+  } slots{state.*thisThing.noun, state.*thisThing.adjective, state.*thisThing.pronoun,
+          state.*linked.noun,    state.*linked.adjective,    state.*linked.pronoun};
+  const ThingValues& first = values.of(id);
+  const ThingValues& second = values.of(linked.id);
+  const bool andLink = (state.*group.andOption).Value;
+  const bool ofLink = (state.*group.ofOption).Value;
+  const bool includePronouns = state.Check1.Value == 1;
   std::string p;
   if (shown(slots.noun)) p = lexicon.nounForm(first.nounIndex, caseCode, first.number);
   if (shown(slots.adjective)) {
@@ -173,19 +184,10 @@ std::string latinVerbPhrase(const MottoState& s, const RenderValues& v, const Le
 
 LatinPieces buildLatinPieces(const MottoState& s, const RenderValues& v, const Lexicon& lexicon) {
   LatinPieces pieces;
-  const bool pronouns = s.Check1.Value == 1;
-  if (s.actorTickBox.Value == 1) {
-    ThingSlots slots{s.actorNounText,       s.actorAdjText,       s.actorPronounText,
-                     s.secondActorNounText, s.secondActorAdjText, s.secondActorPronoun};
-    pieces.latinActorPhrase = latinThingPhrase(slots, v.actor, v.secondActor, Case::nominative,
-                                               s.Option1.Value, s.Option2.Value, pronouns, lexicon);
-  }
-  if (s.actedTickBox.Value == 1) {
-    ThingSlots slots{s.actedNounText,       s.actedAdjText,       s.actedPronounText,
-                     s.secondActedNounText, s.secondActedAdjText, s.secondActedPronoun};
-    pieces.latinActedPhrase = latinThingPhrase(slots, v.acted, v.secondActed, v.actedCase,
-                                               s.Option4.Value, s.Option5.Value, pronouns, lexicon);
-  }
+  if (s.actorTickBox.Value == 1)
+    pieces.latinActorPhrase = latinThingPhrase(s, ThingId::first, v, Case::nominative, lexicon);
+  if (s.actedTickBox.Value == 1)
+    pieces.latinActedPhrase = latinThingPhrase(s, ThingId::second, v, v.actedCase, lexicon);
   if (s.mannerTickBox.Value == 1 && s.adVerbText.Caption != kEmptyCaption)
     pieces.latinAdverb = lexicon.adverbForm(s.adVerbText.Tag);
   pieces.latinPrepPhrase = latinPrepPhrase(s, v, lexicon);

@@ -23,21 +23,11 @@ struct LatinPieces {
   std::string latinVerbPhrase;  // the act
 };
 
-// The slots of one thing and of its linked thing.
-struct ThingSlots {
-  const WordSlot& noun;
-  const WordSlot& adjective;
-  const WordSlot& pronoun;
-  const WordSlot& secondNoun;
-  const WordSlot& secondAdjective;
-  const WordSlot& secondPronoun;
-};
-
-// Pronoun, noun and adjective of a thing in `caseCode`, then the thing linked
-// by "and" (same case, after "et") or by "of" (genitive).
-std::string latinThingPhrase(const ThingSlots& slots, const ThingValues& first,
-                             const ThingValues& second, Case caseCode, bool andLink, bool ofLink,
-                             bool includePronouns, const Lexicon& lexicon);
+// Pronoun, noun and adjective of the thing `id` (the first or the second
+// thing) in `caseCode`, then the thing its group links to it by "and" (same
+// case, after "et") or by "of" (genitive).
+std::string latinThingPhrase(const MottoState& state, ThingId id, const RenderValues& values,
+                             Case caseCode, const Lexicon& lexicon);
 
 std::string latinPrepPhrase(const MottoState& state, const RenderValues& values,
                             const Lexicon& lexicon);

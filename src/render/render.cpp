@@ -12,20 +12,6 @@ namespace lexorra {
 
 namespace {
 
-// Each noun slot with the pronoun slot of its thing.
-struct NounWithPronoun {
-  WordSlot MottoState::*noun;
-  WordSlot MottoState::*pronoun;
-};
-constexpr std::array<NounWithPronoun, 6> kNounPronounPairs = {{
-    {&MottoState::actorNounText, &MottoState::actorPronounText},
-    {&MottoState::secondActorNounText, &MottoState::secondActorPronoun},
-    {&MottoState::actedNounText, &MottoState::actedPronounText},
-    {&MottoState::secondActedNounText, &MottoState::secondActedPronoun},
-    {&MottoState::prepositionNounText, &MottoState::prepositionPronounText},
-    {&MottoState::secondPrepositionNounText, &MottoState::secondPrepositionPronounText},
-}};
-
 // Tenses after which English uses the past participle.
 constexpr std::array<std::string_view, 3> kPerfectTenses = {"had", "will have", "might have"};
 
@@ -54,18 +40,18 @@ void participaliseForm(MottoState& state, const Lexicon& lexicon, const EnglishT
   for (std::string_view tense : kPerfectTenses)
     if (state.verbTenseText.Caption == tense) verb = pastParticiple(english, verb);
 
-  std::array<std::string, kNounPronounPairs.size()> nouns;
-  for (std::size_t i = 0; i < kNounPronounPairs.size(); ++i) {
-    const auto& pair = kNounPronounPairs[i];
-    std::string_view headword = lexicon.englishHeadword("noun", (state.*pair.noun).Tag);
+  std::array<std::string, kThings.size()> nouns;
+  for (std::size_t i = 0; i < kThings.size(); ++i) {
+    const ThingInfo& t = kThings[i];
+    std::string_view headword = lexicon.englishHeadword("noun", (state.*t.noun).Tag);
     // Made from the headword each time, so the plural is never applied twice.
-    nouns[i] = isPluralPronoun((state.*pair.pronoun).Caption) ? nounPlural(english, headword)
-                                                              : std::string(headword);
+    nouns[i] = isPluralPronoun((state.*t.pronoun).Caption) ? nounPlural(english, headword)
+                                                           : std::string(headword);
   }
 
   state.verbText.Caption = std::move(verb);
-  for (std::size_t i = 0; i < kNounPronounPairs.size(); ++i)
-    (state.*kNounPronounPairs[i].noun).Caption = std::move(nouns[i]);
+  for (std::size_t i = 0; i < kThings.size(); ++i)
+    (state.*kThings[i].noun).Caption = std::move(nouns[i]);
 }
 
 }  // namespace lexorra

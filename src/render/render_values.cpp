@@ -3,6 +3,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "text/textops.h"
 
@@ -134,21 +135,24 @@ bool isEmptyCaption(const WordSlot& slot) {
   return slot.Caption == kEmptyCaption;
 }
 
-// Noun, adjective and pronoun of one thing, with its gender from the noun.
-void readThing(ThingValues& thing, const WordSlot& noun, const WordSlot& adjective,
-               const WordSlot& pronoun, PronounColumn column, const MottoState& state,
+// Noun, adjective and pronoun of one thing, with its gender from the noun,
+// and its adjective's degree.
+void readThing(RenderValues& values, ThingId id, PronounColumn column, const MottoState& state,
                const Lexicon& lexicon) {
-  thing.nounIndex = noun.Tag;
-  thing.adjIndex = adjective.Tag;
+  ThingValues& thing = values.of(id);
+  const ThingInfo& slots = lexorra::thing(id);
+  thing.nounIndex = (state.*slots.noun).Tag;
+  thing.adjIndex = (state.*slots.adjective).Tag;
   thing.gender = lexicon.nounGender(thing.nounIndex);
-  thing.pronounWord = text::lowerCase(pronoun.Caption);
+  thing.pronounWord = text::lowerCase((state.*slots.pronoun).Caption);
   applyPronounWord(thing, column, state);
+  thing.adjDegree = adjectiveDegree((state.*slots.adjective).Caption);
 }
 
 // After the verb "to be" a second thing without a noun agrees with the first.
-void agreeWithActor(ThingValues& thing, const WordSlot& noun, const RenderValues& values,
-                    const MottoState& state) {
-  if (noun.Tag != kBlank) return;
+void agreeWithActor(RenderValues& values, ThingId id, const MottoState& state) {
+  ThingValues& thing = values.of(id);
+  if ((state.*lexorra::thing(id).noun).Tag != kBlank) return;
   thing.gender = values.actor.gender;
   thing.number = values.actor.number;
   if (state.Option1.Value) thing.number = Number::plural;
@@ -212,36 +216,50 @@ PersonAndNumber personOfPronoun(std::string_view actorPronounCaption) {
   return {};
 }
 
+const ThingValues& RenderValues::of(ThingId id) const {
+  switch (id) {
+    case ThingId::first:
+      return actor;
+    case ThingId::linkedFirst:
+      return secondActor;
+    case ThingId::second:
+      return acted;
+    case ThingId::linkedSecond:
+      return secondActed;
+    case ThingId::prepositional:
+      return prep;
+    case ThingId::linkedPrepositional:
+      break;
+  }
+  return secondPrep;
+}
+
+ThingValues& RenderValues::of(ThingId id) {
+  return const_cast<ThingValues&>(std::as_const(*this).of(id));
+}
+
 RenderValues readRenderValues(const MottoState& s, const Lexicon& lexicon) {
   RenderValues v;
 
   if (s.actorTickBox.Value == 1) {
-    readThing(v.actor, s.actorNounText, s.actorAdjText, s.actorPronounText,
-              PronounColumn::firstThing, s, lexicon);
-    readThing(v.secondActor, s.secondActorNounText, s.secondActorAdjText, s.secondActorPronoun,
-              PronounColumn::firstThing, s, lexicon);
-    v.actor.adjDegree = adjectiveDegree(s.actorAdjText.Caption);
-    v.secondActor.adjDegree = adjectiveDegree(s.secondActorAdjText.Caption);
+    readThing(v, ThingId::first, PronounColumn::firstThing, s, lexicon);
+    readThing(v, ThingId::linkedFirst, PronounColumn::firstThing, s, lexicon);
   }
 
   if (s.actedTickBox.Value == 1) {
-    readThing(v.acted, s.actedNounText, s.actedAdjText, s.actedPronounText,
-              PronounColumn::secondThing, s, lexicon);
-    readThing(v.secondActed, s.secondActedNounText, s.secondActedAdjText, s.secondActedPronoun,
-              PronounColumn::object, s, lexicon);
+    readThing(v, ThingId::second, PronounColumn::secondThing, s, lexicon);
+    readThing(v, ThingId::linkedSecond, PronounColumn::object, s, lexicon);
     v.verbIndex = s.verbText.Tag;
     if (v.verbIndex == "0") {
       // The verb "to be" links two names of one thing: nominative, and a
       // second thing without its own noun takes the first thing's gender
       // and number.
       v.actedCase = Case::nominative;
-      agreeWithActor(v.acted, s.actedNounText, v, s);
-      agreeWithActor(v.secondActed, s.secondActedNounText, v, s);
+      agreeWithActor(v, ThingId::second, s);
+      agreeWithActor(v, ThingId::linkedSecond, s);
     } else {
       v.actedCase = Case::accusative;
     }
-    v.acted.adjDegree = adjectiveDegree(s.actedAdjText.Caption);
-    v.secondActed.adjDegree = adjectiveDegree(s.secondActedAdjText.Caption);
   }
 
   if (s.actionTickBoc.Value == 1) {
@@ -269,12 +287,8 @@ RenderValues readRenderValues(const MottoState& s, const Lexicon& lexicon) {
     v.prepCaseText = lexicon.prepositionCase(s.prepositionText.Tag);
     for (const CaseName& c : kCaseNames)
       if (c.name == v.prepCaseText) v.prepCaseCode = c.code;
-    readThing(v.prep, s.prepositionNounText, s.prepositionAdjText, s.prepositionPronounText,
-              PronounColumn::object, s, lexicon);
-    readThing(v.secondPrep, s.secondPrepositionNounText, s.secondPrepositionAdjText,
-              s.secondPrepositionPronounText, PronounColumn::object, s, lexicon);
-    v.prep.adjDegree = adjectiveDegree(s.prepositionAdjText.Caption);
-    v.secondPrep.adjDegree = adjectiveDegree(s.secondPrepositionAdjText.Caption);
+    readThing(v, ThingId::prepositional, PronounColumn::object, s, lexicon);
+    readThing(v, ThingId::linkedPrepositional, PronounColumn::object, s, lexicon);
   }
   return v;
 }

@@ -39,6 +39,9 @@ struct RenderValues {
   Number verbNumber = Number::singular;
   std::string prepCaseText;        // the case the preposition line names
   Case prepCaseCode = Case::none;  // its case, none when the name is unknown
+
+  const ThingValues& of(ThingId id) const;
+  ThingValues& of(ThingId id);
 };
 
 // Which pronoun column of the caption table a thing reads: the first thing

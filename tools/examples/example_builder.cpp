@@ -80,13 +80,6 @@ bool given(const Thing& thing) {
   return !thing.pronoun.empty() || given(thing.noun) || given(thing.adjective);
 }
 
-struct ThingSlots {
-  PronounMenu menu;
-  WordSlot M::*pronoun;
-  WordSlot M::*noun;
-  WordSlot M::*adjective;
-};
-
 class Builder {
  public:
   Builder(const Lexicon& lexicon, MottoState& state) : lexicon_(lexicon), state_(state) {}
@@ -101,7 +94,7 @@ class Builder {
     target.Caption = word.kind == SlotKind::adjective ? "( " + headword + ")" : headword;
   }
 
-  void place(const ThingSlots& slots, const Thing& thing) {
+  void place(const ThingInfo& slots, const Thing& thing) {
     if (!thing.pronoun.empty()) {
       const PronounMenuItem* item = findPronounMenuItem(slots.menu, thing.pronoun);
       if (!item)
@@ -114,10 +107,11 @@ class Builder {
     place(slots.adjective, thing.adjective);
   }
 
-  void link(int firstOption, Link link, const ThingSlots& slots, const Thing& linked) {
+  // Links `linked` to the thing `id` by "and" or "of".
+  void link(ThingId id, Link link, const Thing& linked) {
     if (link == Link::none) return;
-    selectOption(state_, firstOption + (link == Link::ofLink ? 1 : 0));
-    place(slots, linked);
+    selectOption(state_, linkGroupOf(id).firstOption + (link == Link::ofLink ? 1 : 0));
+    place(linkedThing(id), linked);
   }
 
   void setTense(std::string_view tense) {
@@ -132,19 +126,6 @@ class Builder {
   const Lexicon& lexicon_;
   MottoState& state_;
 };
-
-const ThingSlots kFirst{PronounMenu::actor, &M::actorPronounText, &M::actorNounText,
-                        &M::actorAdjText};
-const ThingSlots kFirstLinked{PronounMenu::actor, &M::secondActorPronoun, &M::secondActorNounText,
-                              &M::secondActorAdjText};
-const ThingSlots kSecond{PronounMenu::acted, &M::actedPronounText, &M::actedNounText,
-                         &M::actedAdjText};
-const ThingSlots kSecondLinked{PronounMenu::acted, &M::secondActedPronoun, &M::secondActedNounText,
-                               &M::secondActedAdjText};
-const ThingSlots kPrepositional{PronounMenu::acted, &M::prepositionPronounText,
-                                &M::prepositionNounText, &M::prepositionAdjText};
-const ThingSlots kPrepositionalLinked{PronounMenu::acted, &M::secondPrepositionPronounText,
-                                      &M::secondPrepositionNounText, &M::secondPrepositionAdjText};
 
 }  // namespace
 
@@ -166,8 +147,8 @@ MottoState buildExample(const Lexicon& lexicon, const ExampleDescription& exampl
 
   if (given(example.first)) {
     setTickBox(state, &M::actorTickBox, 1);
-    builder.place(kFirst, example.first);
-    builder.link(1, example.firstLink, kFirstLinked, example.firstLinked);
+    builder.place(thing(ThingId::first), example.first);
+    builder.link(ThingId::first, example.firstLink, example.firstLinked);
   }
   if (given(example.verb) || example.negated || given(example.second)) {
     if (state.actorTickBox.Value == 0)
@@ -179,8 +160,8 @@ MottoState buildExample(const Lexicon& lexicon, const ExampleDescription& exampl
   }
   if (given(example.second)) {
     setTickBox(state, &M::actedTickBox, 1);
-    builder.place(kSecond, example.second);
-    builder.link(4, example.secondLink, kSecondLinked, example.secondLinked);
+    builder.place(thing(ThingId::second), example.second);
+    builder.link(ThingId::second, example.secondLink, example.secondLinked);
   }
   if (given(example.adverb) || given(example.preposition)) {
     // The preposition picker shows the prepositional slots; choosing the
@@ -188,8 +169,8 @@ MottoState buildExample(const Lexicon& lexicon, const ExampleDescription& exampl
     builder.place(&M::prepositionText, example.preposition);
     setTickBox(state, &M::mannerTickBox, 1);
     builder.place(&M::adVerbText, example.adverb);
-    builder.place(kPrepositional, example.prepositionThing);
-    builder.link(7, example.prepositionLink, kPrepositionalLinked, example.prepositionLinked);
+    builder.place(thing(ThingId::prepositional), example.prepositionThing);
+    builder.link(ThingId::prepositional, example.prepositionLink, example.prepositionLinked);
   }
   state.Check1.Value = example.includePronouns ? 1 : 0;
   state.isCheckBox.Value = example.includeAllBe ? 1 : 0;
