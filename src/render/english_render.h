@@ -3,6 +3,7 @@
 // pipeline of numbered stages, each a plain text operation on the whole line.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -44,24 +45,25 @@ EnglishWorking englishWorkingFrom(const RenderValues& values);
 // The third person singular of a verb word ("love" -> "loves").
 std::string thirdPersonSingular(std::string_view word);
 
-// The grammar stages 5 to 9, 11 to 15 and 18 (auxiliaries, "be", reflexive
-// objects, commands, third person, negation, questions); any other stage
-// number leaves the text unchanged.
-std::string englishGrammarStage(int stage, std::string text, const MottoState& state,
-                                EnglishWorking& working);
-
-// The repair stages 1 to 4, 10, 16, 17, 19 and 20 (caption markup, closing
-// mark, spacing, comparisons, "an", late repairs, capital letter, "I"); any
-// other stage number leaves the text unchanged. Stages 16 and 17 change
-// nothing once stage 15 has set `skipRepairs`.
-std::string englishRepairStage(int stage, std::string text, const MottoState& state,
-                               const EnglishWorking& working);
-
-// Stage `stage` (1 to 20) of the pipeline applied to `text`.
-std::string englishStage(int stage, std::string text, const MottoState& state,
-                         EnglishWorking& working);
+// One stage of the English pipeline: a text operation on the whole line.
+struct EnglishStage {
+  std::string_view name;
+  std::string (*run)(std::string text, const MottoState& state, EnglishWorking& working);
+};
 
 constexpr int kEnglishStageCount = 20;
+
+// The stages in the order they run; stage n is kEnglishStages[n - 1]. The
+// grammar stages (5 to 9, 11 to 15, 18) carry auxiliaries, "be", reflexive
+// objects, commands, the third person, negation and questions; the others
+// repair the caption markup, spacing and what earlier stages leave. Stages
+// 16 and 17 change nothing once stage 15 has set `skipRepairs`.
+extern const std::array<EnglishStage, kEnglishStageCount> kEnglishStages;
+
+// Stage `stage` (1 to 20) applied to `text`; any other number changes
+// nothing.
+std::string englishStage(int stage, std::string text, const MottoState& state,
+                         EnglishWorking& working);
 
 // Stages 1 to 20 in order, then doubled spaces and the space in front of
 // the closing mark removed: the finished English meaning.

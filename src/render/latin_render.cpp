@@ -8,11 +8,11 @@
 #include <array>
 #include <span>
 
+#include "render/replacements.h"
+
 namespace lexorra {
 
 namespace {
-
-using text::Replacement;
 
 // Tense phrases that Latin says with a second verb: the chosen verb's
 // infinitive, then this verb in the act's person.
@@ -26,32 +26,9 @@ constexpr std::array<HelperVerb, 3> kHelperVerbs = {{
     {"swear to", 4532},       // iuro
 }};
 
-// Spacing, the marker of forms the lexicon lacks, and "noli" with a negative
-// adverb (never "noli numquam").
-constexpr std::array<Replacement, 5> kSentenceRepairs = {{
-    {"  ", " "},
-    {"  ", " "},
-    {"  ", " "},
-    {" - ", " (word form not in historical record!) "},
-    {"noli numquam", "noli umquam"},
-}};
-
 // "ex" and "ab" keep their full form before a vowel.
 constexpr std::array<std::string_view, 10> kExAbBeforeVowel = {
     " ex a", " ex e", " ex i", " ex o", " ex u", " ab a", " ab e", " ab i", " ab o", " ab u"};
-constexpr std::array<Replacement, 2> kExAbShortForms = {{{" ex ", " e "}, {" ab ", " a "}}};
-
-// Short mottos leave out "cum" and "ad" with the pronouns.
-constexpr std::array<Replacement, 2> kShortMottoDrops = {{{" cum ", " "}, {" ad ", " "}}};
-
-// A command to one person drops "tu", except where it stands twice in a row.
-// Applied to the sentence with a space in front, so that only the word "tu"
-// goes and words ending in "tu" ("sine metu") stay whole.
-constexpr std::array<Replacement, 3> kCommandDropsTu = {{
-    {" tu tu ", " xxx "},
-    {" tu ", " "},
-    {" xxx ", " tu tu  "},
-}};
 
 bool shown(const WordSlot& slot) {
   return slot.Caption != kEmptyCaption && slot.Visible;
@@ -225,7 +202,8 @@ std::string shortenExAb(std::string sentence) {
 
 std::string tidyLatinSentence(std::string s, const std::string& verbPhrase, const MottoState& state,
                               const RenderValues& v, const Lexicon& lexicon) {
-  text::applyReplacements(s, kSentenceRepairs);
+  text::applyReplacements(s, kLatinSpacing);
+  text::applyReplacements(s, kNoliUmquam);
   s = shortenExAb(std::move(s));
   if (state.Check1.Value == 0) text::applyReplacements(s, kShortMottoDrops);
 
@@ -262,7 +240,7 @@ std::string tidyLatinSentence(std::string s, const std::string& verbPhrase, cons
   // "noli" comes in only with the forbidding above, after the sentence
   // repairs, and "tu" stood between it and an adverb until now: repeat the
   // repair so that "noli numquam" (a double negative) reads "noli umquam".
-  text::applyReplacements(s, std::span(kSentenceRepairs).last(1));
+  text::applyReplacements(s, kNoliUmquam);
 
   if (state.whyOption) s = "cur " + s;
   if (state.whenIsItOption) s = "quando " + s;

@@ -142,4 +142,25 @@ std::string withThousands(std::size_t n) {
   return out;
 }
 
+void replaceWholeWord(std::string& text, std::string_view word, std::string_view by) {
+  if (word.empty()) return;
+  std::string out;
+  std::size_t pos = 0;
+  for (std::size_t hit = text.find(word); hit != std::string::npos; hit = text.find(word, hit)) {
+    const std::size_t end = hit + word.size();
+    const bool whole =
+        (hit == 0 || !isLetter(text[hit - 1])) && (end == text.size() || !isLetter(text[end]));
+    if (!whole) {
+      ++hit;
+      continue;
+    }
+    out.append(text, pos, hit - pos);
+    out.append(by);
+    pos = hit = end;
+  }
+  if (pos == 0) return;
+  out.append(text, pos);
+  text = std::move(out);
+}
+
 }  // namespace lexorra::text

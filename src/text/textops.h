@@ -40,6 +40,16 @@ char lowerChar(char c);
 char upperChar(char c);
 std::string lowerCase(std::string_view text);
 
+// A letter of Windows-1252: a character with an upper and a lower case.
+inline bool isLetter(char c) {
+  return lowerChar(c) != upperChar(c);
+}
+
+// Replaces `word` where it stands as a whole word (no letter on either
+// side), so that "love" is replaced but "glove" and "lovers" stay whole. An
+// empty word changes nothing.
+void replaceWholeWord(std::string& text, std::string_view word, std::string_view by);
+
 // Fields of a stored line are cut at every single space and counted from 0, so
 // two spaces in a row make an empty field. Returns nothing when the line has
 // fewer than k + 1 fields. Walks the line; copies nothing.

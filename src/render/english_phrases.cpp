@@ -1,0 +1,163 @@
+// The English noun pieces and the assembly of the English text.
+//
+// The captions are joined with generous single spaces; the pipeline
+// (english_stages.cpp) then repairs the line.
+#include <array>
+
+#include "render/english_render.h"
+#include "render/replacements.h"
+#include "text/textops.h"
+
+namespace lexorra {
+
+namespace {
+
+// Adjectives whose English reads as a phrase ("of gold", "full of wine",
+// comparatives in parentheses) follow their noun. The headword test does not
+// know two of the prefixes.
+struct AfterNounPrefix {
+  std::string_view prefix;
+  bool captionTest;
+  bool headwordTest;
+};
+constexpr std::array<AfterNounPrefix, 13> kAfterNounPrefixes = {{
+    {"(", true, true},
+    {"of", true, true},
+    {"made ", true, true},
+    {"pertaining", true, true},
+    {"of/pertaining", true, false},
+    {"suffering from", true, false},
+    {"belonging", true, true},
+    {"from", true, true},
+    {"having", true, true},
+    {"characterized", true, true},
+    {"favoring", true, true},
+    {"containing", true, true},
+    {"full of", true, true},
+}};
+
+bool passesAfterNounTest(std::string_view testText, bool captionTest) {
+  std::string lower = text::lowerCase(testText);
+  for (const AfterNounPrefix& p : kAfterNounPrefixes) {
+    if (!(captionTest ? p.captionTest : p.headwordTest)) continue;
+    if (text::beginsWith(lower, p.prefix)) return true;
+  }
+  return false;
+}
+
+// The caption test reads the adjective caption with every "( " removed.
+bool adjectiveFollowsByCaption(const WordSlot& adjective) {
+  return passesAfterNounTest(text::replaceEvery(adjective.Caption, "( ", ""), true);
+}
+
+bool adjectiveFollowsByHeadword(const WordSlot& adjective, const Lexicon& lexicon) {
+  return passesAfterNounTest(lexicon.englishHeadword("adjective", adjective.Tag), false);
+}
+
+// Adjective and noun of one thing; `follows` puts the adjective behind.
+std::string adjectiveAndNoun(const WordSlot& noun, const WordSlot& adjective,
+                             std::string_view textInFront, bool follows) {
+  if (follows) return noun.Caption + " " + text::replaceEvery(adjective.Caption, "(", "");
+  return std::string(textInFront) + " " + noun.Caption;
+}
+
+std::string pronounWordOf(const WordSlot& pronoun) {
+  return text::lowerCase(text::firstWord(pronoun.Caption));
+}
+
+// A thing with its linked thing: pronoun word, adjective and noun, then
+// "and"/"of", the linked pronoun word, adjective and noun.
+void joinThing(std::string& phrase, const std::string& linked, bool ticked, const WordSlot& pronoun,
+               const WordSlot& linkedPronoun, bool andLink, bool ofLink, std::string& linkWord) {
+  if (ticked) phrase = pronounWordOf(pronoun) + " " + phrase;
+  if (andLink) linkWord = "and";
+  if (ofLink) linkWord = "of";
+  if (andLink || ofLink)
+    phrase = phrase + " " + linkWord + " " + pronounWordOf(linkedPronoun) + " " + linked;
+}
+
+// Adjective and noun of a prepositional thing, whole captions.
+std::string prepAdjectiveAndNoun(const WordSlot& noun, const WordSlot& adjective, bool follows) {
+  if (follows) return noun.Caption + " " + adjective.Caption;
+  return adjective.Caption + " " + noun.Caption;
+}
+
+}  // namespace
+
+EnglishNounPhrases buildEnglishNounPhrases(const MottoState& s, const Lexicon& lexicon) {
+  EnglishNounPhrases out;
+  std::string englishSecondActorPhrase, englishSecondActedPhrase;
+
+  if (s.actorNounText.Visible) {
+    out.englishActorPhrase = adjectiveAndNoun(s.actorNounText, s.actorAdjText,
+                                              text::replaceEvery(s.actorAdjText.Caption, "( ", ""),
+                                              adjectiveFollowsByCaption(s.actorAdjText));
+  }
+  auto headwordThing = [&](const WordSlot& noun, const WordSlot& adjective) {
+    return adjectiveAndNoun(noun, adjective, text::replaceEvery(adjective.Caption, "(", ""),
+                            adjectiveFollowsByHeadword(adjective, lexicon));
+  };
+  if (s.secondActorNounText.Visible && (s.Option1.Value || s.Option2.Value))
+    englishSecondActorPhrase = headwordThing(s.secondActorNounText, s.secondActorAdjText);
+  if (s.actedNounText.Visible)
+    out.englishActedPhrase = headwordThing(s.actedNounText, s.actedAdjText);
+  if (s.secondActedNounText.Visible && (s.Option4.Value || s.Option5.Value))
+    englishSecondActedPhrase = headwordThing(s.secondActedNounText, s.secondActedAdjText);
+
+  std::string linkWord;
+  joinThing(out.englishActorPhrase, englishSecondActorPhrase, s.actorTickBox.Value == 1,
+            s.actorPronounText, s.secondActorPronoun, s.Option1.Value, s.Option2.Value, linkWord);
+  joinThing(out.englishActedPhrase, englishSecondActedPhrase, s.actedTickBox.Value == 1,
+            s.actedPronounText, s.secondActedPronoun, s.Option4.Value, s.Option5.Value, linkWord);
+
+  if (s.mannerTickBox.Value == 1) {
+    const bool prepFollows = adjectiveFollowsByCaption(s.prepositionAdjText);
+    const bool secondPrepFollows = adjectiveFollowsByCaption(s.secondPrepositionAdjText);
+    std::string& p = out.englishPrepositionPhrase;
+    if (s.prepositionText.Visible && s.prepositionText.Tag != kBlank) {
+      p = s.prepositionText.Caption + " " + s.prepositionPronounText.Caption + " " +
+          prepAdjectiveAndNoun(s.prepositionNounText, s.prepositionAdjText, prepFollows);
+    }
+    auto appendLinked = [&](std::string_view joint) {
+      p += joint;
+      p += s.secondPrepositionPronounText.Caption + " " +
+           prepAdjectiveAndNoun(s.secondPrepositionNounText, s.secondPrepositionAdjText,
+                                secondPrepFollows);
+    };
+    if (s.Option7.Value) appendLinked(" and ");
+    if (s.Option8.Value) appendLinked(" of ");
+    text::applyReplacements(p, kPrepositionMarkup);
+  }
+  return out;
+}
+
+std::string removeParentheses(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  bool keeping = true;
+  for (char c : text) {
+    if (c == '(') keeping = false;
+    if (keeping) out += c;
+    if (c == ')') keeping = true;
+  }
+  return out;
+}
+
+std::string assembleEnglish(const MottoState& s, const EnglishNounPhrases& phrases) {
+  std::string verbPhrase;
+  if (s.verbText.Visible) verbPhrase = s.verbTenseText.Caption + " " + s.verbText.Caption;
+  std::string adverb;
+  if (s.mannerTickBox.Value == 1) adverb = s.adVerbText.Caption;
+  return removeParentheses(phrases.englishActorPhrase) + " " + verbPhrase + " " +
+         removeParentheses(phrases.englishActedPhrase) + " " +
+         removeParentheses(phrases.englishPrepositionPhrase) + " " + removeParentheses(adverb);
+}
+
+std::string renderEnglish(const MottoState& state, const Lexicon& lexicon,
+                          const RenderValues& values) {
+  EnglishWorking working = englishWorkingFrom(values);
+  std::string text = assembleEnglish(state, buildEnglishNounPhrases(state, lexicon));
+  return runEnglishPipeline(std::move(text), state, working);
+}
+
+}  // namespace lexorra
