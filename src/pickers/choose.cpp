@@ -1,5 +1,6 @@
-// The render that ends a picker visit. Kept apart from the pickers' model so
-// that the model can be used (and tested) without the renderer.
+// The render that ends a picker visit. The model half of each act
+// (writeChoice, writeNoWord) only changes the motto and says which render
+// follows, so tests can check the two apart; the acts here add that render.
 #include "pickers/preposition_picker.h"
 #include "pickers/search_picker.h"
 #include "render/render.h"

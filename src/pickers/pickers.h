@@ -1,5 +1,7 @@
-// The five word pickers of the program, created together at start-up, each
-// with its complete result list. The lexicon must outlive them.
+// The five word pickers together, each with its complete result list, for
+// the command line, the tests and the benchmarks. (The window's start-up
+// creates its pickers one at a time between its progress captions.) The
+// lexicon must outlive them.
 #pragma once
 
 #include "lexicon/lexicon.h"
