@@ -7,7 +7,7 @@ JOBS  ?= $(shell nproc)
 CMAKE_ARGS ?=
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test run bench install clean
+.PHONY: all deps configure build test run bench install package clean
 
 all: build
 
@@ -29,9 +29,14 @@ run: build
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done
 
-# Installs under $(PREFIX) (and below $(DESTDIR) when set).
+# Installs under $(PREFIX) (and below $(DESTDIR) when set): the programs and
+# their data in $(PREFIX)/lib/lexorra, links to them in $(PREFIX)/bin.
 install: build
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package $(BUILD)/lexorra_<version>_amd64.deb (installs into /usr).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

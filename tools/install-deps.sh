@@ -8,6 +8,11 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev
   poppler-utils  # pdftotext/pdffonts: the printing test reads the printed page back
+  # The installed program: icons rendered from their drawing, the Debian
+  # package (dpkg-shlibdeps finds its library dependencies) and the tools
+  # that check it, its desktop entry, AppStream data, MIME type and manuals.
+  librsvg2-bin dpkg-dev lintian desktop-file-utils appstream shared-mime-info
+  libglib2.0-bin man-db
   # Free faces that stand in for the typefaces the window asks for by name.
   fonts-blankenburg fonts-goudybookletter fonts-ebgaramond fonts-urw-base35
   fonts-liberation fonts-dejavu-core fonts-comic-neue

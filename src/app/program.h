@@ -5,10 +5,11 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
-#include "motto/motto_state.h"
 #include "english/english.h"
 #include "lexicon/lexicon.h"
+#include "motto/motto_state.h"
 #include "ui/about.h"
 #include "ui/main_window.h"
 #include "ui/picker_window.h"
@@ -31,6 +32,13 @@ struct Program {
   std::unique_ptr<ui::PrepositionPickerWindow> prepositionPicker;
 };
 
+// How one run starts: the folder of the data files and the motto file named
+// on the command line, if any.
+struct StartOptions {
+  std::filesystem::path dataFolder;
+  std::optional<std::filesystem::path> mottoFile;
+};
+
 // Creates the program with its main window (not yet shown) and the splash
 // window, and wires the main window's menu and slot clicks.
 std::unique_ptr<Program> createProgram();
@@ -42,13 +50,22 @@ std::unique_ptr<Program> createProgram();
 // main window is not shown then.
 void Form_Load(Program& program, const std::filesystem::path& dataFolder);
 
-// Form_Load, reporting a failure in a message box that names the file and the
-// problem. Returns false after a failure.
+// Form_Load, reporting a failure on standard error ("lexorra: cannot start:
+// verbs.dat: cannot be found (looked for ...)") and in a message box that
+// names the file and the problem. Returns false, once the box is closed,
+// after a failure.
 bool startUp(Program& program, const std::filesystem::path& dataFolder);
 
-// The whole run: creates the program, starts it up from `dataFolder` and runs
-// the event loop. Returns the program's exit status: 1 when the start-up
-// failed (after the message box), otherwise what the event loop returns.
+// Opens the motto file named on the command line once the main window is up.
+// The window opens only its examples so far: this says on standard error
+// that the file was not opened.
+void openStartFile(Program& program, const std::filesystem::path& mottoFile);
+
+// The whole run: creates the program, starts it up from the data folder,
+// hands the motto file of the command line to openStartFile and runs the
+// event loop. Returns the program's exit status: 1 when the start-up failed
+// (after the message box), otherwise what the event loop returns.
+int runProgram(const StartOptions& options);
 int runProgram(const std::filesystem::path& dataFolder);
 
 // The about window: disables the main window until it is closed or left.

@@ -2,6 +2,7 @@
 #include <QElapsedTimer>
 #include <QWindow>
 #include <exception>
+#include <iostream>
 
 #include "app/program.h"
 #include "ui/messages.h"
@@ -131,6 +132,8 @@ bool startUp(Program& program, const std::filesystem::path& dataFolder) {
     return true;
   } catch (const std::exception& failure) {
     program.splash->hide();
+    // The terminal hears of it at once, while the box waits for its OK.
+    std::cerr << "lexorra: cannot start: " << failure.what() << std::endl;
     ui::showMessage(
         nullptr, ui::MessageKind::critical, "Lexorra",
         QString("Lexorra cannot start.\n\n%1").arg(QString::fromLocal8Bit(failure.what())));
@@ -138,10 +141,21 @@ bool startUp(Program& program, const std::filesystem::path& dataFolder) {
   }
 }
 
-int runProgram(const std::filesystem::path& dataFolder) {
+void openStartFile(Program&, const std::filesystem::path& mottoFile) {
+  std::cerr << "lexorra: " << mottoFile.string()
+            << " was not opened: this version opens the example mottos of its Examples menu only"
+            << std::endl;
+}
+
+int runProgram(const StartOptions& options) {
   auto program = createProgram();
-  if (!startUp(*program, dataFolder)) return 1;
+  if (!startUp(*program, options.dataFolder)) return 1;
+  if (options.mottoFile) openStartFile(*program, *options.mottoFile);
   return QApplication::exec();
+}
+
+int runProgram(const std::filesystem::path& dataFolder) {
+  return runProgram(StartOptions{.dataFolder = dataFolder, .mottoFile = std::nullopt});
 }
 
 void showAbout(Program& program) {

@@ -57,7 +57,9 @@ void printHelp(std::ostream& out) {
          "Usage:\n";
   for (const auto& command : lexorra::cli::cliCommands()) out << command.usage << "\n";
   out << "  lexorra-cli --help\n"
-         "      Show this text.\n\n"
+         "      Show this text.\n"
+         "  lexorra-cli --version\n"
+         "      Show the version.\n\n"
          "The data files are read from the folder that holds lexorra-cli unless\n"
          "--data DIR names another folder.\n";
 }
@@ -69,6 +71,10 @@ int main(int argc, char** argv) {
   if (args.empty() || args[0] == "--help" || args[0] == "-h") {
     printHelp(args.empty() ? std::cerr : std::cout);
     return args.empty() ? 2 : 0;
+  }
+  if (args[0] == "--version" || args[0] == "-V") {
+    std::cout << "lexorra-cli " LEXORRA_VERSION "\n";
+    return 0;
   }
   for (const auto& command : lexorra::cli::cliCommands()) {
     if (command.name == args[0]) {

@@ -72,7 +72,12 @@ class DamagedData : public ::testing::Test {
 
 TEST_F(DamagedData, AMissingFileIsNamedAndTheProgramEndsWithStatusOne) {
   std::filesystem::remove(folder() / "verbs.dat");
+  ::testing::internal::CaptureStderr();
   EXPECT_EQ(app::runProgram(folder()), 1);
+  // The terminal gets the file and the reason too, on one line.
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "lexorra: cannot start: verbs.dat: cannot be found (looked for " +
+                (folder() / "verbs.dat").string() + ")\n");
   ASSERT_EQ(recorder.messages.size(), 1u);
   EXPECT_EQ(recorder.messages[0].kind, ui::MessageKind::critical);
   EXPECT_TRUE(recorder.messages[0].text.contains("verbs.dat"))
