@@ -6,6 +6,9 @@
 // command (the plural one in the "ferre" family), 156 the perfect passive
 // participle in "-us". A finite form "tbc" is built from the participle and a
 // form of verb 0, "to be".
+#include <array>
+#include <utility>
+
 #include "lexicon/lexicon.h"
 #include "text/textops.h"
 
@@ -64,8 +67,7 @@ constexpr long kPerfectParticiple = 156;
 
 }  // namespace
 
-std::string Lexicon::verbForm(LexIndex index, const VerbQuery& q,
-                              const ActorAgreement& actor) const {
+std::string Lexicon::verbForm(LexIndex index, const VerbQuery& q) const {
   if (index.isBlank()) return {};
   std::string_view line = entry(Table::verb, index);
   std::string result;
@@ -73,12 +75,11 @@ std::string Lexicon::verbForm(LexIndex index, const VerbQuery& q,
   if (q.tense == Tense::command) {
     // Commands: the present active subjunctive, and for the second person an
     // imperative built below.
-    result = verbForm(index,
-                      {.tense = Tense::present,
-                       .person = q.person,
-                       .number = q.number,
-                       .mood = Mood::subjunctive},
-                      actor);
+    result = verbForm(index, {.tense = Tense::present,
+                              .person = q.person,
+                              .number = q.number,
+                              .mood = Mood::subjunctive,
+                              .participleGender = q.participleGender});
     if (q.person == Person::second) {
       std::string_view stem = verbField(line, kCommandStem);
       if (q.number == Number::singular) {
@@ -120,28 +121,17 @@ std::string Lexicon::verbForm(LexIndex index, const VerbQuery& q,
   const bool compound = (result == "tbc" && hasCompoundForms(q.tense)) ||
                         (result == "tbcte" && q.tense == Tense::command);
   if (compound) {
-    result = perfectParticiple(index, q.number, actor) + " " +
-             verbForm(0,
-                      {.tense = auxiliaryTense(q.tense),
-                       .person = q.person,
-                       .number = q.number,
-                       .mood = q.mood},
-                      actor);
+    result = perfectParticiple(index, q.number, q.participleGender) + " " +
+             verbForm(0, {.tense = auxiliaryTense(q.tense),
+                          .person = q.person,
+                          .number = q.number,
+                          .mood = q.mood});
   }
   return result;
 }
 
-std::string Lexicon::perfectParticiple(LexIndex index, Number number,
-                                       const ActorAgreement& actor) const {
+std::string Lexicon::perfectParticiple(LexIndex index, Number number, Gender gender) const {
   if (index.isBlank()) return {};
-  Gender gender = nounGender(LexIndex(actor.actorNounTag));
-  std::string pronoun = text::lowerCase(actor.actorPronounCaption);
-  if (text::contains(pronoun, "he") || text::contains(pronoun, "him") ||
-      text::contains(pronoun, "you"))
-    gender = Gender::masculine;
-  if (text::contains(pronoun, "she") || text::contains(pronoun, "her")) gender = Gender::feminine;
-  if (text::contains(pronoun, "it") || text::contains(pronoun, "they")) gender = Gender::neuter;
-
   std::string form = std::string(verbField(entry(Table::verb, index), kPerfectParticiple)) + "*";
   if (gender == Gender::feminine) text::replaceEveryInPlace(form, "us*", "a*");
   if (gender == Gender::neuter) text::replaceEveryInPlace(form, "us*", "um*");
@@ -152,6 +142,19 @@ std::string Lexicon::perfectParticiple(LexIndex index, Number number,
   }
   text::replaceEveryInPlace(form, "*", "");
   return form;
+}
+
+Case Lexicon::verbObjectCase(LexIndex index) const {
+  if (index.isBlank()) return Case::accusative;
+  static constexpr std::array<std::pair<std::string_view, Case>, 3> kMarkers = {{
+      {"(+DAT)", Case::dative},
+      {"(+ABL)", Case::ablative},
+      {"(+GEN)", Case::genitive},
+  }};
+  const std::string_view meaning = entryGloss("verb", index);
+  for (const auto& [marker, objectCase] : kMarkers)
+    if (text::contains(meaning, marker)) return objectCase;
+  return Case::accusative;
 }
 
 }  // namespace lexorra

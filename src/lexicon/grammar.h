@@ -45,12 +45,15 @@ constexpr int code(Code value) {
 }
 
 // What a verb form is asked for; `{}` is the present active infinitive.
+// A compound form (perfect participle and "to be") makes its participle
+// agree with `participleGender` and `number`.
 struct VerbQuery {
   Tense tense = Tense::present;
   Person person = Person::none;
   Number number = Number::singular;
   Voice voice = Voice::active;
   Mood mood = Mood::indicative;
+  Gender participleGender = Gender::masculine;
 };
 
 // English names of the codes ("ablative", "plural", "future perfect"); an

@@ -70,13 +70,6 @@ class LexIndex {
 // "%" space, 0xE6 "a", "*" "e", "@" "i", 0xA3 "o", "$" "u".
 std::string expandLine(std::string_view line);
 
-// What the perfect participle agrees with: the first thing's noun tag and
-// pronoun caption, as the motto holds them.
-struct ActorAgreement {
-  std::string_view actorNounTag = "blank";
-  std::string_view actorPronounCaption = "()";
-};
-
 class Lexicon {
  public:
   // An empty lexicon: every entry of every table is the empty string.
@@ -105,10 +98,14 @@ class Lexicon {
 
   // The form for a tense, person, number, voice and mood; the command forms
   // and the compound ("tbc") forms are built here.
-  std::string verbForm(LexIndex index, const VerbQuery& query,
-                       const ActorAgreement& actor = {}) const;
-  std::string perfectParticiple(LexIndex index, Number number,
-                                const ActorAgreement& actor = {}) const;
+  std::string verbForm(LexIndex index, const VerbQuery& query) const;
+  // The perfect passive participle in a gender and number ("amatus",
+  // "amatae", "amata").
+  std::string perfectParticiple(LexIndex index, Number number, Gender gender) const;
+  // The case of the verb's object: the meaning part of the verb line marks a
+  // verb whose object is not accusative with "(+DAT)", "(+ABL)" or "(+GEN)".
+  // "blank" gives the accusative.
+  Case verbObjectCase(LexIndex index) const;
 
  private:
   struct Lines {

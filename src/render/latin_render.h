@@ -2,7 +2,6 @@
 // word order and the clean-ups of the whole sentence.
 #pragma once
 
-#include <span>
 #include <string>
 
 #include "lexicon/lexicon.h"
@@ -19,16 +18,23 @@ struct LatinPieces {
   std::string latinActedPhrase;  // second thing, in actedCase
   std::string latinAdverb;
   std::string latinPrepPhrase;  // prepositional phrase
-  std::string latinNegation;    // "non" or empty
+  std::string latinNegation;    // "non", "ne", "ne umquam" or empty
   std::string latinVerbPhrase;  // the act
+  // A command to "you" left out the subject's "tu"/"vos", and the space
+  // that followed it.
+  bool commandDroppedSubject = false;
 };
 
 // Pronoun, noun and adjective of the thing `id` (the first or the second
 // thing) in `caseCode`, then the thing its group links to it by "and" (same
-// case, after "et") or by "of" (genitive).
+// case, after "et"; nothing when the link holds no word) or by "of"
+// (genitive). `ownPronoun` false leaves out the thing's own pronoun.
 std::string latinThingPhrase(const MottoState& state, ThingId id, const RenderValues& values,
-                             Case caseCode, const Lexicon& lexicon);
+                             Case caseCode, bool ownPronoun, const Lexicon& lexicon);
 
+// The preposition with its thing and linked thing. "cum" joins a personal
+// pronoun as one word ("mecum"); "causa", "gratia", "tenus" and "versus"
+// follow their noun phrase ("honoris causa").
 std::string latinPrepPhrase(const MottoState& state, const RenderValues& values,
                             const Lexicon& lexicon);
 
@@ -37,6 +43,12 @@ std::string latinPrepPhrase(const MottoState& state, const RenderValues& values,
 std::string latinVerbPhrase(const MottoState& state, const RenderValues& values,
                             const Lexicon& lexicon);
 
+// Whether the first thing's pronoun is left out: in a short motto where it
+// alone is the subject and the verb's ending says it, and in a command to
+// "you" alone.
+bool dropsSubjectPronoun(const MottoState& state, const RenderValues& values,
+                         const std::string& verbPhrase);
+
 LatinPieces buildLatinPieces(const MottoState& state, const RenderValues& values,
                              const Lexicon& lexicon);
 
@@ -44,12 +56,13 @@ LatinPieces buildLatinPieces(const MottoState& state, const RenderValues& values
 std::string orderLatinPieces(const LatinPieces& pieces, const MottoState& state);
 
 // "ex"/"ab" before a consonant become "e"/"a", unless the sentence has one of
-// them before a vowel anywhere.
-std::string shortenExAb(std::string sentence);
+// them before a vowel or "h" anywhere; "e"/"a" before a vowel or "h" become
+// "ex"/"ab".
+std::string adjustExAb(std::string sentence);
 
-// Spacing, missing forms, "ex"/"ab", short mottos, negative commands, the
-// dropped "tu" of commands and the question words, in that order.
-std::string tidyLatinSentence(std::string sentence, const std::string& verbPhrase,
+// Spacing, missing forms, "ex"/"ab", forbidding with "noli"/"nolite" and the
+// question words, in that order.
+std::string tidyLatinSentence(std::string sentence, const LatinPieces& pieces,
                               const MottoState& state, const RenderValues& values,
                               const Lexicon& lexicon);
 

@@ -11,8 +11,22 @@ namespace lexorra {
 
 namespace {
 
-// Where a pronoun word takes its gender from.
-enum class GenderFrom { noun, masculine, feminine, neuter, femaleBox, youFemaleBox };
+// Where a pronoun word takes its gender from. The "noun..." sources take the
+// noun's gender when the thing shows a noun; without one, a bare "()" or
+// "this" means a thing (neuter: "omnia", "hoc"), while an article with only
+// an adjective means persons ("the brave", masculine), and a plural personal
+// pronoun means persons of the speaker's or the listener's sex.
+enum class GenderFrom {
+  noun,           // without a noun: neuter
+  nounOrPerson,   // without a noun: masculine
+  nounOrSpeaker,  // without a noun: the speaker's sex ("Speaker is female")
+  nounOrYou,      // without a noun: the listener's sex ("'You' is female")
+  masculine,
+  feminine,
+  neuter,
+  femaleBox,
+  youFemaleBox,
+};
 
 // One cell of the pronoun-caption table: number, pronoun entry (-1 for none)
 // and gender. A cell that is not offered is a word the column's menu never
@@ -41,9 +55,9 @@ using G = GenderFrom;
 constexpr std::array<PronounRow, 25> kPronounWords = {{
     {"()",           {cell(0, kNoEntry, G::noun),  cell(0, kNoEntry, G::noun),  cell(0, kNoEntry, G::noun)}},
     {"(plural)",     {cell(1, kNoEntry, G::noun),  cell(1, kNoEntry, G::noun),  cell(1, kNoEntry, G::noun)}},
-    {"a",            {cell(0, kNoEntry, G::noun),  cell(0, kNoEntry, G::noun),  cell(0, kNoEntry, G::noun)}},
-    {"the (single)", {cell(0, kNoEntry, G::noun),  cell(0, kNoEntry, G::noun),  cell(0, kNoEntry, G::noun)}},
-    {"the (plural)", {cell(1, kNoEntry, G::noun),  cell(1, kNoEntry, G::noun),  cell(1, kNoEntry, G::noun)}},
+    {"a",            {cell(0, kNoEntry, G::nounOrPerson), cell(0, kNoEntry, G::nounOrPerson), cell(0, kNoEntry, G::nounOrPerson)}},
+    {"the (single)", {cell(0, kNoEntry, G::nounOrPerson), cell(0, kNoEntry, G::nounOrPerson), cell(0, kNoEntry, G::nounOrPerson)}},
+    {"the (plural)", {cell(1, kNoEntry, G::nounOrPerson), cell(1, kNoEntry, G::nounOrPerson), cell(1, kNoEntry, G::nounOrPerson)}},
     {"i",            {cell(0, 0, G::femaleBox),    kNotOffered,                 kNotOffered}},
     {"me",           {kNotOffered,                 cell(0, 0, G::femaleBox),    cell(0, 0, G::femaleBox)}},
     {"he",           {cell(0, 14, G::masculine),   kNotOffered,                 kNotOffered}},
@@ -51,19 +65,19 @@ constexpr std::array<PronounRow, 25> kPronounWords = {{
     {"she",          {cell(0, 14, G::feminine),    kNotOffered,                 kNotOffered}},
     {"her",          {kNotOffered,                 cell(0, 14, G::feminine),    cell(0, 14, G::feminine)}},
     {"it",           {cell(0, 14, G::neuter),      cell(0, 14, G::neuter),      cell(0, 14, G::neuter)}},
-    {"they",         {cell(1, 14, G::noun),        kNotOffered,                 kNotOffered}},
-    {"them",         {kNotOffered,                 cell(1, 14, G::neuter),      cell(1, 14, G::neuter)}},
+    {"they",         {cell(1, 14, G::nounOrPerson), kNotOffered,                kNotOffered}},
+    {"them",         {kNotOffered,                 cell(1, 14, G::nounOrPerson), cell(1, 14, G::nounOrPerson)}},
     {"what",         {cell(0, 15, G::neuter),      cell(0, 15, G::neuter),      cell(0, 15, G::neuter)}},
     {"who",          {cell(0, 23, G::masculine),   cell(0, 23, G::masculine),   cell(0, 23, G::masculine)}},
-    {"we",           {cell(1, 16, G::neuter),      kNotOffered,                 kNotOffered}},
-    {"us",           {kNotOffered,                 cell(1, 16, G::noun),        cell(1, 16, G::neuter)}},
-    {"somebody",     {cell(0, 2, G::neuter),       cell(0, 2, G::masculine),    cell(0, 2, G::neuter)}},
+    {"we",           {cell(1, 16, G::nounOrSpeaker), kNotOffered,               kNotOffered}},
+    {"us",           {kNotOffered,                 cell(1, 16, G::nounOrSpeaker), cell(1, 16, G::nounOrSpeaker)}},
+    {"somebody",     {cell(0, 2, G::masculine),    cell(0, 2, G::masculine),    cell(0, 2, G::masculine)}},
     {"this",         {cell(0, 3, G::noun),         cell(0, 3, G::noun),         cell(0, 3, G::noun)}},
     {"these",        {cell(1, 3, G::noun),         cell(1, 3, G::noun),         cell(1, 3, G::noun)}},
     {"that",         {cell(0, 5, G::noun),         cell(0, 5, G::noun),         cell(0, 5, G::noun)}},
     {"those",        {cell(1, 5, G::noun),         cell(1, 5, G::noun),         cell(1, 5, G::noun)}},
     {"you (single)", {cell(0, 25, G::youFemaleBox), cell(0, 25, G::youFemaleBox), cell(0, 25, G::youFemaleBox)}},
-    {"you (plural)", {cell(1, 29, G::neuter),      cell(1, 29, G::neuter),      cell(1, 29, G::neuter)}},
+    {"you (plural)", {cell(1, 29, G::nounOrYou),   cell(1, 29, G::nounOrYou),   cell(1, 29, G::nounOrYou)}},
 }};
 // clang-format on
 
@@ -141,21 +155,34 @@ void readThing(RenderValues& values, ThingId id, PronounColumn column, const Mot
                const Lexicon& lexicon) {
   ThingValues& thing = values.of(id);
   const ThingInfo& slots = lexorra::thing(id);
-  thing.nounIndex = (state.*slots.noun).Tag;
+  const WordSlot& noun = state.*slots.noun;
+  thing.nounIndex = noun.Tag;
   thing.adjIndex = (state.*slots.adjective).Tag;
-  thing.gender = lexicon.nounGender(thing.nounIndex);
+  thing.hasNoun = noun.Visible && noun.Tag != kBlank;
+  // A thing without a shown noun is neuter unless its pronoun says more.
+  thing.gender = thing.hasNoun ? lexicon.nounGender(thing.nounIndex) : Gender::neuter;
   thing.pronounWord = text::lowerCase((state.*slots.pronoun).Caption);
   applyPronounWord(thing, column, state);
   thing.adjDegree = adjectiveDegree((state.*slots.adjective).Caption);
 }
 
-// After the verb "to be" a second thing without a noun agrees with the first.
+// After the verb "to be" a second thing without a noun agrees with the
+// subject.
 void agreeWithActor(RenderValues& values, ThingId id, const MottoState& state) {
   ThingValues& thing = values.of(id);
   if ((state.*lexorra::thing(id).noun).Tag != kBlank) return;
-  thing.gender = values.actor.gender;
-  thing.number = values.actor.number;
-  if (state.Option1.Value) thing.number = Number::plural;
+  thing.gender = values.subjectGender;
+  thing.number = values.actorJoined ? Number::plural : values.actor.number;
+}
+
+// Reads the first thing and its link: the subject as a whole.
+void readSubject(RenderValues& v, const MottoState& s, const Lexicon& lexicon) {
+  readThing(v, ThingId::first, PronounColumn::firstThing, s, lexicon);
+  readThing(v, ThingId::linkedFirst, PronounColumn::firstThing, s, lexicon);
+  v.actorJoined = s.Option1.Value && holdsAWord(v.secondActor, s, ThingId::linkedFirst) &&
+                  holdsAWord(v.actor, s, ThingId::first);
+  v.subjectGender = v.actor.gender;
+  if (v.actorJoined && v.secondActor.gender != v.actor.gender) v.subjectGender = Gender::masculine;
 }
 
 }  // namespace
@@ -167,8 +194,20 @@ void applyPronounWord(ThingValues& thing, PronounColumn column, const MottoState
     if (!c.offered) return;
     thing.number = c.number;
     thing.pronounIndex = c.entry == kNoEntry ? std::string(kBlank) : std::to_string(c.entry);
+    const Gender masculineOr =
+        c.gender == GenderFrom::nounOrSpeaker
+            ? (state.femaleBox.Value == 1 ? Gender::feminine : Gender::masculine)
+        : c.gender == GenderFrom::nounOrYou
+            ? (state.youFemaleBox.Value == 1 ? Gender::feminine : Gender::masculine)
+            : Gender::masculine;
     switch (c.gender) {
       case GenderFrom::noun:
+        // Without a noun the noun's look-up gave the neuter.
+        break;
+      case GenderFrom::nounOrPerson:
+      case GenderFrom::nounOrSpeaker:
+      case GenderFrom::nounOrYou:
+        if (!thing.hasNoun) thing.gender = masculineOr;
         break;
       case GenderFrom::masculine:
         thing.gender = Gender::masculine;
@@ -216,6 +255,25 @@ PersonAndNumber personOfPronoun(std::string_view actorPronounCaption) {
   return {};
 }
 
+Person personOfJoinedSubjects(std::string_view actorPronounCaption,
+                              std::string_view linkedPronounCaption) {
+  const std::string a = text::lowerCase(actorPronounCaption);
+  const std::string b = text::lowerCase(linkedPronounCaption);
+  auto either = [&](std::string_view x, std::string_view y) {
+    return a == x || a == y || b == x || b == y;
+  };
+  if (either("i", "we")) return Person::first;
+  if (either("you (single)", "you (plural)")) return Person::second;
+  return Person::third;
+}
+
+bool holdsAWord(const ThingValues& thing, const MottoState& state, ThingId id) {
+  const ThingInfo& slots = lexorra::thing(id);
+  const WordSlot& adjective = state.*slots.adjective;
+  return thing.pronounIndex != kBlank || thing.hasNoun ||
+         (adjective.Visible && adjective.Tag != kBlank);
+}
+
 const ThingValues& RenderValues::of(ThingId id) const {
   switch (id) {
     case ThingId::first:
@@ -241,10 +299,7 @@ ThingValues& RenderValues::of(ThingId id) {
 RenderValues readRenderValues(const MottoState& s, const Lexicon& lexicon) {
   RenderValues v;
 
-  if (s.actorTickBox.Value == 1) {
-    readThing(v, ThingId::first, PronounColumn::firstThing, s, lexicon);
-    readThing(v, ThingId::linkedFirst, PronounColumn::firstThing, s, lexicon);
-  }
+  if (s.actorTickBox.Value == 1) readSubject(v, s, lexicon);
 
   if (s.actedTickBox.Value == 1) {
     readThing(v, ThingId::second, PronounColumn::secondThing, s, lexicon);
@@ -258,7 +313,7 @@ RenderValues readRenderValues(const MottoState& s, const Lexicon& lexicon) {
       agreeWithActor(v, ThingId::second, s);
       agreeWithActor(v, ThingId::linkedSecond, s);
     } else {
-      v.actedCase = Case::accusative;
+      v.actedCase = lexicon.verbObjectCase(v.verbIndex);
     }
   }
 
@@ -270,15 +325,16 @@ RenderValues readRenderValues(const MottoState& s, const Lexicon& lexicon) {
     PersonAndNumber pn = personOfPronoun(s.actorPronounText.Caption);
     v.verbPerson = pn.person;
     v.verbNumber = pn.number;
-    // Two things joined by "and" act together: third person plural.
-    if (s.Option1.Value && !isEmptyCaption(s.actorNounText) &&
-        !isEmptyCaption(s.secondActorNounText)) {
-      v.verbPerson = Person::third;
-      v.verbNumber = Number::plural;
-    }
-    if (s.Option1.Value && !isEmptyCaption(s.actorPronounText) &&
-        !isEmptyCaption(s.secondActorPronoun)) {
-      v.verbPerson = Person::third;
+    // Two things joined by "and" act together, in the plural of the first
+    // person among them ("you and I" are "we"). A link that holds no word
+    // joins nothing.
+    const bool bothNouns =
+        !isEmptyCaption(s.actorNounText) && !isEmptyCaption(s.secondActorNounText);
+    const bool bothPronouns =
+        !isEmptyCaption(s.actorPronounText) && !isEmptyCaption(s.secondActorPronoun);
+    if (v.actorJoined && (bothNouns || bothPronouns)) {
+      v.verbPerson =
+          personOfJoinedSubjects(s.actorPronounText.Caption, s.secondActorPronoun.Caption);
       v.verbNumber = Number::plural;
     }
   }

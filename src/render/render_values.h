@@ -21,6 +21,7 @@ struct ThingValues {
   std::string pronounIndex = "blank";  // pronoun lexicon entry, "blank" for none
   Gender gender = Gender::masculine;
   Degree adjDegree = Degree::positive;
+  bool hasNoun = false;  // the noun slot is shown and holds a word
 };
 
 struct RenderValues {
@@ -31,7 +32,15 @@ struct RenderValues {
   ThingValues prep;         // the preposition's thing
   ThingValues secondPrep;   // its linked thing
 
-  Case actedCase = Case::none;  // nominative after "to be", else accusative
+  // Nominative after "to be", else the case the verb governs (accusative
+  // unless its lexicon entry marks another).
+  Case actedCase = Case::none;
+  // The first thing is joined by "and" to a linked thing that holds a word.
+  bool actorJoined = false;
+  // The gender of the subject as a whole: the first thing's, or of two
+  // joined things their common gender, else the masculine. Participles of
+  // compound tenses and a predicate without a noun agree with it.
+  Gender subjectGender = Gender::masculine;
   std::string verbIndex = "blank";
   Tense verbTense = Tense::present;
   Mood verbMood = Mood::indicative;
@@ -69,6 +78,16 @@ struct PersonAndNumber {
   Number number = Number::singular;
 };
 PersonAndNumber personOfPronoun(std::string_view actorPronounCaption);
+
+// The person of two subjects joined by "and": the first if either is "I" or
+// "we" ("you and I" are "we"), else the second if either is "you", else the
+// third.
+Person personOfJoinedSubjects(std::string_view actorPronounCaption,
+                              std::string_view linkedPronounCaption);
+
+// Whether a thing contributes a word to the Latin: a pronoun with an entry,
+// or a shown noun or adjective that holds a word.
+bool holdsAWord(const ThingValues& thing, const MottoState& state, ThingId id);
 
 // Reads the whole state into the working values, section by section; a
 // section that is not ticked keeps the start values. Throws LookupOutOfRange

@@ -19,16 +19,6 @@ constexpr std::array<Replacement, 1> kNoliUmquamRows = {{{"noli numquam", "noli 
 
 constexpr std::array<Replacement, 2> kExAbShortFormRows = {{{" ex ", " e "}, {" ab ", " a "}}};
 
-constexpr std::array<Replacement, 2> kShortMottoDropRows = {{{" cum ", " "}, {" ad ", " "}}};
-
-// Applied to the sentence with a space in front, so that only the word "tu"
-// goes and words ending in "tu" ("sine metu") stay whole.
-constexpr std::array<Replacement, 3> kCommandDropsTuRows = {{
-    {" tu tu ", " xxx "},
-    {" tu ", " "},
-    {" xxx ", " tu tu  "},
-}};
-
 // English.
 
 // The pronoun after "of" is matched as a whole word (a pronoun word is always
@@ -150,8 +140,6 @@ constexpr std::array<ReflexiveRow, 4> kReflexiveRows = {{
 const std::span<const Replacement> kLatinSpacing = kLatinSpacingRows;
 const std::span<const Replacement> kNoliUmquam = kNoliUmquamRows;
 const std::span<const Replacement> kExAbShortForms = kExAbShortFormRows;
-const std::span<const Replacement> kShortMottoDrops = kShortMottoDropRows;
-const std::span<const Replacement> kCommandDropsTu = kCommandDropsTuRows;
 const std::span<const Replacement> kEarlyRepairs = kEarlyRepairRows;
 const std::span<const Replacement> kComparisonWords = kComparisonWordRows;
 const std::span<const Replacement> kBeAfterDo = kBeAfterDoRows;

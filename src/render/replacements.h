@@ -40,12 +40,6 @@ extern const std::span<const Replacement> kNoliUmquam;
 // "ex" and "ab" before a consonant, applied only when the sentence has no
 // "ex"/"ab" before a vowel: the two rows are independent.
 extern const std::span<const Replacement> kExAbShortForms;
-// Short mottos leave out "cum" and "ad" with the pronouns.
-extern const std::span<const Replacement> kShortMottoDrops;
-// A command to one person drops "tu", except where it stands twice in a row:
-// the doubled "tu" is parked first, then every single "tu" goes, then the
-// parked one comes back, so the order is the whole rule.
-extern const std::span<const Replacement> kCommandDropsTu;
 
 // English --------------------------------------------------------------------
 

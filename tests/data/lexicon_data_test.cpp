@@ -221,11 +221,10 @@ TEST(DeliveredVerbs, CommandsAndCompoundForms) {
   // A deponent's perfect is built from its participle: "hortatus est".
   const long hortor = findVerb("hortari", "encourage");
   ASSERT_GE(hortor, 0);
-  const lexorra::ActorAgreement he{"blank", "He"};
-  EXPECT_EQ(lexicon().verbForm(hortor, verbCodes(1, 3, 0, 0, 0), he), "hortatus est");
-  EXPECT_EQ(lexicon().verbForm(hortor, verbCodes(1, 0, 0, 0, 0), he), "hortatus esse");
+  EXPECT_EQ(lexicon().verbForm(hortor, verbCodes(1, 3, 0, 0, 0)), "hortatus est");
+  EXPECT_EQ(lexicon().verbForm(hortor, verbCodes(1, 0, 0, 0, 0)), "hortatus esse");
   // The passive perfect of an ordinary verb likewise: "amatus est".
-  EXPECT_EQ(lexicon().verbForm(amo, verbCodes(1, 3, 0, 1, 0), he), "amatus est");
+  EXPECT_EQ(lexicon().verbForm(amo, verbCodes(1, 3, 0, 1, 0)), "amatus est");
 }
 
 TEST(DeliveredPronouns, FixedEntries) {

@@ -203,7 +203,7 @@ TEST(Refresh, ForbiddingCommandWithTheActUnticked) {
   ASSERT_NO_THROW(tick(b.s));
   ASSERT_NO_THROW(tick(b.s));
   EXPECT_EQ(b.s.finalEnglish, "");
-  EXPECT_EQ(b.s.finalLatin, "noli  ");
+  EXPECT_EQ(b.s.finalLatin, "tu ");  // no act: no command, nothing forbidden
 }
 
 TEST(Refresh, AFailedLookUpKeepsTheOutputsAndStillTidies) {

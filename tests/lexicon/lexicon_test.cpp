@@ -197,7 +197,7 @@ TEST_F(LexiconLookups, BlankYieldsEmptyText) {
   EXPECT_EQ(lex.prepositionCase("blank"), "");
   EXPECT_EQ(lex.englishHeadword("verb", "blank"), "");
   EXPECT_EQ(lex.verbForm("blank", verbCodes(0, 3, 0, 0, 0)), "");
-  EXPECT_EQ(lex.perfectParticiple("blank", Number(0)), "");
+  EXPECT_EQ(lex.perfectParticiple("blank", Number::singular, Gender::masculine), "");
 }
 
 TEST_F(LexiconLookups, OutOfRangeReachesTheCaller) {
@@ -289,29 +289,45 @@ TEST_F(Conjugation, SecondPersonCommandsOfEveryConjugation) {
   }
 }
 
-TEST_F(Conjugation, CompoundFormsAgreeWithTheFirstThing) {
+TEST_F(Conjugation, CompoundFormsAgreeWithTheGivenGender) {
+  // The participle agrees with the gender the caller gives and the number of
+  // the form; the auxiliary "to be" takes the tense the compound needs.
+  constexpr Gender M = Gender::masculine, F = Gender::feminine, N = Gender::neuter;
   struct Row {
     int tense, person, number;
-    ActorAgreement actor;
+    Gender gender;
     std::string expected;
   };
   const Row cases[] = {
-      {1, 3, 0, {"blank", "She"}, "capta est"},        // perfect: present of "to be"
-      {1, 3, 1, {"1", "()"}, "capta sunt"},            // neuter noun, plural
-      {1, 3, 1, {"0", "The (plural)"}, "capti sunt"},  // "the" contains "he": masculine
-      {1, 3, 0, {"0", "()"}, "capta est"},             // feminine noun
-      {1, 3, 0, {"blank", "It"}, "captum est"},
-      {1, 3, 0, {"blank", "You (single)"}, "captus est"},
-      {2, 3, 0, {"blank", "He"}, "captus erat"},    // pluperfect: imperfect of "to be"
-      {5, 3, 1, {"blank", "they"}, "capta erunt"},  // future perfect: future of "to be"
-      {6, 3, 0, {"blank", "I"}, "captum sit"},      // command of a "tbc" subjunctive
-      {0, 1, 0, {}, "tbc"},                         // a present "tbc" stays
+      {1, 3, 0, F, "capta est"},   // perfect: present of "to be"
+      {1, 3, 1, N, "capta sunt"},  // neuter plural
+      {1, 3, 1, M, "capti sunt"},  {1, 3, 1, F, "captae sunt"},
+      {1, 3, 0, N, "captum est"},  {2, 3, 0, M, "captus erat"},  // pluperfect: imperfect of "to be"
+      {5, 3, 1, N, "capta erunt"},  // future perfect: future of "to be"
+      {6, 3, 0, N, "captum sit"},   // command of a "tbc" subjunctive
+      {0, 1, 0, M, "tbc"},          // a present "tbc" stays
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(lex.verbForm(8, verbCodes(c.tense, c.person, c.number, 0, 0), c.actor), c.expected)
-        << c.tense << " " << c.actor.actorPronounCaption;
-  EXPECT_EQ(lex.perfectParticiple(1, Number(1), {"blank", "we"}), "amata");  // neuter plural
-  EXPECT_EQ(lex.perfectParticiple(1, Number(1), {"blank", "her"}), "amatae");
+  for (const auto& c : cases) {
+    VerbQuery q = verbCodes(c.tense, c.person, c.number, 0, 0);
+    q.participleGender = c.gender;
+    EXPECT_EQ(lex.verbForm(8, q), c.expected) << c.tense << " " << c.gender;
+  }
+  EXPECT_EQ(lex.perfectParticiple(1, Number::plural, N), "amata");
+  EXPECT_EQ(lex.perfectParticiple(1, Number::plural, F), "amatae");
+}
+
+TEST_F(Conjugation, ObjectCaseFromTheMeaningsMarker) {
+  Lexicon marked;
+  std::istringstream in(verbLine({}, "trust (+DAT), believe") + "\r\n" +
+                        verbLine({}, "use (+ABL), enjoy") + "\r\n" + verbLine({}, "pity (+GEN)") +
+                        "\r\n" + verbLine({}, "love, like") + "\r\n");
+  marked.loadTable(Table::verb, in);
+  EXPECT_EQ(marked.verbObjectCase(0), Case::dative);
+  EXPECT_EQ(marked.verbObjectCase(1), Case::ablative);
+  EXPECT_EQ(marked.verbObjectCase(2), Case::genitive);
+  EXPECT_EQ(marked.verbObjectCase(3), Case::accusative);
+  EXPECT_EQ(marked.verbObjectCase("blank"), Case::accusative);
+  EXPECT_EQ(marked.englishHeadword("verb", 0), "trust");  // the marker is no part of the word
 }
 
 }  // namespace

@@ -74,12 +74,12 @@ TEST(LatinAct, TensesHelperVerbsAndBe) {
   const LatinCase cases[] = {
       {"future", MottoBuilder().actor("He").act("will", kAmo), "is amabit"},
       {"perfect subjunctive", MottoBuilder().actor("We").act("might have", kAmo), "nos amaverimus"},
-      // "They" without a noun is neuter: "those things".
-      {"command to them", MottoBuilder().actor("They").act("should", kAmo), "ea ament"},
+      // "They" without a noun are persons: masculine.
+      {"command to them", MottoBuilder().actor("They").act("should", kAmo), "ei ament"},
       {"can", MottoBuilder().actor("He").act("can", kAmo), "is amare potest"},
       {"can without a verb", MottoBuilder().actor("He").act("can", -1), "is potest"},
       {"would like to", MottoBuilder().actor("I").act("would like to", kAmo), "ego amare volo"},
-      {"swear to", MottoBuilder().actor("They").act("swear to", kAmo), "ea amare iurant"},
+      {"swear to", MottoBuilder().actor("They").act("swear to", kAmo), "ei amare iurant"},
       {"compound perfect agrees with the speaker",
        MottoBuilder().actor("She").act("did/didst", kEo), "ea ita est"},
       {"est is left out",
@@ -103,7 +103,7 @@ TEST(LatinAct, TensesHelperVerbsAndBe) {
        " canis bonus erit"},
       {"the second thing without a noun agrees with the first",
        MottoBuilder().actor("We").act("do/does/dost/doth", kSum).acted("()", -1, kBonus, "( good)"),
-       "nos bona sumus"},
+       "nos boni sumus"},
       {"sunt is left out",
        MottoBuilder()
            .actor("The (plural)", kAquila)
@@ -117,8 +117,9 @@ TEST(LatinAct, TensesHelperVerbsAndBe) {
 TEST(LatinNounPhrases, PronounsLinksAndCases) {
   const LatinCase cases[] = {
       {"lone pronoun", MottoBuilder().actor("He"), "is "},
-      {"short motto leaves the pronoun out",
-       with(MottoBuilder().actor("He"), [](MottoState& s) { s.Check1.Value = 0; }), " "},
+      // Without a verb nothing carries the subject: the pronoun stays.
+      {"short motto keeps a pronoun without a verb",
+       with(MottoBuilder().actor("He"), [](MottoState& s) { s.Check1.Value = 0; }), "is "},
       {"article, noun, adjective", MottoBuilder().actor("The (single)", kCanis, kBonus, "( good)"),
        " canis bonus "},
       {"demonstrative agrees with the noun",
@@ -126,8 +127,8 @@ TEST(LatinNounPhrases, PronounsLinksAndCases) {
       {"comparative", MottoBuilder().actor("A", kCanis, kBonus, "(more good)"), " canis bonior "},
       {"and with nothing on either side is cleared",
        MottoBuilder().actor("()").linkActor(true, "()"), " "},
-      {"and after a noun stays", MottoBuilder().actor("()", kCanis).linkActor(true, "()"),
-       "canis et "},
+      {"an empty and-link adds nothing", MottoBuilder().actor("()", kCanis).linkActor(true, "()"),
+       "canis "},
       {"and-linked second noun in the same case",
        MottoBuilder().actor("()", kCanis).linkActor(true, "()", kAquila), "canis et aquila "},
       {"of-link in the genitive plural",
@@ -158,7 +159,7 @@ TEST(LatinPrepositions, PhraseCaseAndShortMottos) {
   const LatinCase cases[] = {
       {"pronoun without noun in the governed case",
        MottoBuilder().actor("He").act("do/does/dost/doth", kEo).preposition(kCum, "with", "me"),
-       "is cum me it"},
+       "is mecum it"},
       {"ex before a consonant becomes e",
        MottoBuilder()
            .actor("He")
@@ -177,13 +178,13 @@ TEST(LatinPrepositions, PhraseCaseAndShortMottos) {
            .act("do/does/dost/doth", kEo)
            .preposition(kAd, "to", "the (single)", kAquila, kMagnus, "( big)"),
        "is ad aquilam magnam it"},
-      {"short motto drops cum",
+      {"short motto keeps cum",
        with(MottoBuilder()
                 .actor("He")
                 .act("do/does/dost/doth", kEo)
                 .preposition(kCum, "with", "the (single)", kCanis),
             [](MottoState& s) { s.Check1.Value = 0; }),
-       " cane it"},
+       " cum cane it"},
       {"bare dative",
        MottoBuilder()
            .actor("He")
@@ -222,8 +223,9 @@ TEST(LatinCommands, ForbiddingAndTheDroppedTu) {
       {"forbidding one person",
        MottoBuilder().actor("You (single)").act("should", kAmo).negated().acted("me"),
        "noli me amare  "},
+      // "vos" goes as "tu" does.
       {"forbidding several", MottoBuilder().actor("You (plural)").act("should", kAmo).negated(),
-       "nolite vos amare  "},
+       "nolite amare  "},
       {"noli umquam, not numquam",
        MottoBuilder().actor("You (single)").act("should", kAmo).negated().manner(kNumquam, "never"),
        "noli umquam amare  "},
@@ -247,30 +249,41 @@ TEST(LatinCommands, ForbiddingAndTheDroppedTu) {
   expectLatin(std::begin(cases), std::end(cases));
 }
 
-TEST(LatinCleanUp, ExAndAbFollowTheWholeSentence) {
+TEST(LatinCleanUp, ExAndAbBeforeVowelsAndH) {
   struct Case {
     std::string_view in, out;
   };
   const Case cases[] = {
       {"is ex gladio it", "is e gladio it"},
-      {"is ab homine it", "is a homine it"},
+      {"is ab gladio it", "is a gladio it"},
+      // A vowel or "h" in either case keeps (or gives) the full form.
+      {"is ab homine it", "is ab homine it"},
+      {"is ex Aquila it", "is ex Aquila it"},
+      {"is e aqua it", "is ex aqua it"},
+      {"is a eo it", "is ab eo it"},
+      {"a hoste", "ab hoste"},
+      {"is a Italia it", "is ab Italia it"},
+      {"is e Hispania it", "is ex Hispania it"},
+      {"is a Roma it", "is a Roma it"},
+      // One "ex"/"ab" before a vowel keeps every one whole.
       {"is ex aquila et ab gladio it", "is ex aquila et ab gladio it"},
       {"ab urbe ex gladio", "ab urbe ex gladio"},
-      {"is ex Aquila it", "is e Aquila it"},
+      // Only the prepositions as words.
+      {"mea ea aquila", "mea ea aquila"},
   };
-  for (const Case& c : cases) EXPECT_EQ(shortenExAb(std::string(c.in)), c.out) << c.in;
+  for (const Case& c : cases) EXPECT_EQ(adjustExAb(std::string(c.in)), c.out) << c.in;
 }
 
-// The state of the fault report: a forbidding command to "You (single)" with
-// the act then unticked. The verb index is "blank", so nothing is looked up.
-TEST(LatinCommands, ForbiddingWithoutTheActDoesNotFail) {
+// A forbidding command to "You (single)" with the act then unticked: no act,
+// no command, so neither "noli" nor a dropped "tu".
+TEST(LatinCommands, ForbiddingWithoutTheActForbidsNothing) {
   MottoBuilder b = MottoBuilder().actor("You (single)").act("should", kAmo).negated();
   b.s.actionTickBoc.Value = 0;
   b.s.notButton.Visible = false;
   b.s.verbText.Visible = b.s.verbTenseText.Visible = false;
   MottoState s;
   ASSERT_NO_THROW(s = rendered(b));
-  EXPECT_EQ(s.finalLatin, "noli  ");
+  EXPECT_EQ(s.finalLatin, "tu ");
 }
 
 }  // namespace

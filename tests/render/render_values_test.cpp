@@ -49,11 +49,28 @@ TEST(RenderValues, PronounCaptionsByColumn) {
        MottoBuilder().actor("The (plural)", kAquila),
        &RenderValues::actor,
        {1, "blank", 1}},
-      {"they takes the noun's gender",
+      // Without a shown noun, plural personal pronouns are persons.
+      {"they without a shown noun is masculine",
        MottoBuilder().actor("They", kAquila),
        &RenderValues::actor,
-       {1, "14", 1}},
-      {"we is neuter", MottoBuilder().actor("We"), &RenderValues::actor, {1, "16", 2}},
+       {1, "14", 0}},
+      {"we is masculine", MottoBuilder().actor("We"), &RenderValues::actor, {1, "16", 0}},
+      {"we follows the speaker box",
+       femaleSpeaker(MottoBuilder().actor("We")),
+       &RenderValues::actor,
+       {1, "16", 1}},
+      {"you (plural) follows its box",
+       femaleYou(MottoBuilder().actor("You (plural)")),
+       &RenderValues::actor,
+       {1, "29", 1}},
+      {"an article with only an adjective means persons",
+       MottoBuilder().actor("The (plural)", -1, kBonus, "( good)"),
+       &RenderValues::actor,
+       {1, "blank", 0}},
+      {"<other plural> with only an adjective means things",
+       MottoBuilder().actor("(plural)", -1, kOmnis, "( all)"),
+       &RenderValues::actor,
+       {1, "blank", 2}},
       {"I follows the speaker box",
        femaleSpeaker(MottoBuilder().actor("I")),
        &RenderValues::actor,
@@ -66,30 +83,31 @@ TEST(RenderValues, PronounCaptionsByColumn) {
        MottoBuilder().actor("He").act("will", kAmo).acted("Somebody"),
        &RenderValues::acted,
        {0, "2", 0}},
-      {"somebody as a preposition's object is neuter",
+      {"somebody as a preposition's object is masculine",
        MottoBuilder().preposition(kCum, "with", "somebody"),
        &RenderValues::prep,
-       {0, "2", 2}},
-      {"us as the second thing keeps the noun's gender",
+       {0, "2", 0}},
+      {"us without a shown noun is masculine",
        MottoBuilder().actor("He").act("will", kAmo).acted("us", kAquila),
        &RenderValues::acted,
-       {1, "16", 1}},
-      {"us as the linked second thing is neuter",
+       {1, "16", 0}},
+      {"us as the linked second thing is masculine",
        MottoBuilder()
            .actor("He")
            .act("will", kAmo)
            .acted("A", kCanis)
            .linkActed(true, "us", kAquila),
        &RenderValues::secondActed,
-       {1, "16", 2}},
+       {1, "16", 0}},
       {"linked first thing reads the first-thing column",
        MottoBuilder().actor("I").linkActor(true, "he"),
        &RenderValues::secondActor,
        {0, "14", 0}},
+      // The noun is hidden behind "he", so the thing has none: neuter.
       {"a word the column does not offer changes nothing",
        MottoBuilder().actor("He").act("will", kAmo).acted("he", kAquila),
        &RenderValues::acted,
-       {0, "blank", 1}},
+       {0, "blank", 2}},
       {"a caption outside every menu changes nothing",
        MottoBuilder().actor("Zorro", kAquila),
        &RenderValues::actor,
@@ -189,7 +207,7 @@ TEST(RenderValues, ToBeMakesTheSecondThingAgree) {
                                     lexicon());
   EXPECT_EQ(code(v.actedCase), 1);
   EXPECT_EQ(code(v.acted.number), 1);
-  EXPECT_EQ(code(v.acted.gender), 2);
+  EXPECT_EQ(code(v.acted.gender), 0);  // "we" are persons: "nos boni"
 
   // A pronoun alone ("him") also takes the first thing's values: the test is
   // on the noun's tag.
@@ -199,7 +217,8 @@ TEST(RenderValues, ToBeMakesTheSecondThingAgree) {
   EXPECT_EQ(code(v.acted.gender), 1);
   EXPECT_EQ(v.acted.pronounIndex, "14");
 
-  // "and" in the first thing makes it plural.
+  // "and" in the first thing makes it plural, in the two things' common
+  // gender, else the masculine.
   v = readRenderValues(MottoBuilder()
                            .actor("A", kAquila)
                            .linkActor(true, "a", kCanis)
@@ -208,6 +227,25 @@ TEST(RenderValues, ToBeMakesTheSecondThingAgree) {
                            .s,
                        lexicon());
   EXPECT_EQ(code(v.acted.number), 1);
+  EXPECT_EQ(v.acted.gender, Gender::masculine);
+  v = readRenderValues(MottoBuilder()
+                           .actor("A", kAquila)
+                           .linkActor(true, "a", kRadix)
+                           .act("do/does/dost/doth", kSum)
+                           .acted("()", -1, kBonus, "( good)")
+                           .s,
+                       lexicon());
+  EXPECT_EQ(v.acted.gender, Gender::feminine);
+  // An "and" that holds no word joins nothing.
+  v = readRenderValues(MottoBuilder()
+                           .actor("A", kAquila)
+                           .linkActor(true, "a")
+                           .act("do/does/dost/doth", kSum)
+                           .acted("()", -1, kBonus, "( good)")
+                           .s,
+                       lexicon());
+  EXPECT_EQ(v.acted.number, Number::singular);
+  EXPECT_EQ(v.acted.gender, Gender::feminine);
 
   v = readRenderValues(MottoBuilder().actor("We").act("do/does/dost/doth", kAmo).acted("us").s,
                        lexicon());
