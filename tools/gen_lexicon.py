@@ -28,12 +28,14 @@ sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 # The generator's parts, also reachable through this module.
-from lexicon_meanings import clean_meaning, headword, lead_with_usual_sense, open_leading_parenthesis  # noqa: E402,F401
+from lexicon_headwords import delivered_meaning, unused_leading_rows  # noqa: E402
+from lexicon_meanings import clean_meaning, headword, open_leading_parenthesis  # noqa: E402,F401
 from lexicon_pronouns import pronoun_lines  # noqa: E402,F401
 from lexicon_source import (BLOCK_CASES, CAPACITY, DEGREES, EXPANDED, EXPANSION_CODES, GENDERS,  # noqa: E402,F401
                             MISSING, NOUN_CASES, NUMBERS, VERB_FIELDS, Ending, Entry, fit_capacity, latin,
                             ranked, read_dictline, read_inflects)
 from lexicon_verbs import VerbInflector, verb_line, verb_lines  # noqa: E402,F401
+from verb_cases import marker_faults, unused_rows  # noqa: E402
 
 # ---------------------------------------------------------------------------
 # Nouns
@@ -98,8 +100,7 @@ def noun_lines(entries, inflector, report):
         if decl == "9 8":               # abbreviations ("A." for Aulus)
             skipped_abbrev += 1
             continue
-        meaning = clean_meaning(e.meaning, True)
-        if not meaning:
+        if not clean_meaning(e.meaning, True):
             skipped_empty += 1
             continue
         gender = e.morph[2]
@@ -123,7 +124,7 @@ def noun_lines(entries, inflector, report):
                     forms.append(form or inflector.form(e, case, num))
             nom = forms[0] if forms[0] != MISSING else forms[6]
             head = [nom, forms[1] if forms[1] != MISSING else forms[7], e.morph[0], marker, nom]
-        lines.append(" ".join(head + forms) + " ::" + meaning)
+        lines.append(" ".join(head + forms) + " ::" + delivered_meaning("nouns", head[0], e.meaning))
     report.append(("nouns", "left out: abbreviations", skipped_abbrev))
     report.append(("nouns", "left out: no meaning", skipped_empty))
     return lines
@@ -213,8 +214,7 @@ def adjective_lines(entries, inflector, report):
     rest = fit_capacity(rest, CAPACITY["adjectives"], len(first), report, "adjectives")
     lines = []
     for e in first + rest:
-        meaning = clean_meaning(e.meaning, True)
-        if not meaning:
+        if not clean_meaning(e.meaning, True):
             report.append(("adjectives", "left out: no meaning", 1))
             continue
         forms, degree = adjective_forms(e, inflector)
@@ -224,11 +224,10 @@ def adjective_lines(entries, inflector, report):
             # alius borrows its genitive from alter
             for gender in range(3):
                 forms[2 + 12 * gender] = "alterius"
-        lines.append(" ".join(forms + [degree]) + " ::" + meaning)
+        lines.append(" ".join(forms + [degree]) + " ::" + delivered_meaning("adjectives", forms[0], e.meaning))
     return lines
 
 
-# ---------------------------------------------------------------------------
 # ---------------------------------------------------------------------------
 # Small tables
 
@@ -236,7 +235,7 @@ def simple_lines(entries, table, report, reserved=0):
     entries = fit_capacity(entries, CAPACITY[table], reserved, report, table)
     lines = []
     for e in entries:
-        meaning = clean_meaning(e.meaning, table in EXPANDED)
+        meaning = delivered_meaning(table, latin(e.stems[0] or ""), e.meaning)
         if not e.stems[0]:
             report.append((table, "left out: only comparative and superlative stems, no form of their own", 1))
             continue
@@ -247,12 +246,27 @@ def simple_lines(entries, table, report, reserved=0):
     return lines
 
 
+# Prepositions that stand after their noun in the genitive ("honoris causa",
+# "exempli gratia"): the source's "for sake/purpose of" reads in full, and
+# gratia, which the source has only as a noun, is added after the source's
+# prepositions so that no index moves.
+PREPOSITION_MEANINGS = {
+    ("causa", "GEN"): "for the sake of, because of, for the purpose of; on account of, on behalf of, "
+                      "with a view to; (placed after the genitive)",
+    ("caussa", "GEN"): "for the sake of, because of, for the purpose of; on account of, on behalf of, "
+                       "with a view to; (placed after the genitive)",
+}
+ADDED_PREPOSITIONS = (
+    ("gratia", "GEN", "for the sake of, for; (placed after the genitive)"),
+)
+
+
 def preposition_lines(entries, report):
     # "a" for "ante" in calendar dates is an abbreviation, not a preposition.
     abbrev = [e for e in entries if "abb." in e.meaning]
     entries = [e for e in entries if "abb." not in e.meaning]
     report.append(("prepositions", "left out: abbreviations", len(abbrev)))
-    rows = simple_lines(entries, "prepositions", report, reserved=1)
+    rows = simple_lines(entries, "prepositions", report, reserved=1 + len(ADDED_PREPOSITIONS))
     cases = {}
     for e, form, _ in rows:
         cases.setdefault(form, set()).add(e.morph[0])
@@ -260,10 +274,16 @@ def preposition_lines(entries, report):
     lines = ["(dative) PREP - - DAT ::to, for"]
     for e, form, meaning in rows:
         case = e.morph[0]
+        meaning = PREPOSITION_MEANINGS.get((form, case), meaning)
         if len(cases[form]) > 1:
             # Two entries for one preposition: say which case each governs.
             meaning += " (with " + name[case] + ")"
         lines.append(f"{form} PREP - - {case} ::{meaning}")
+    for form, case, meaning in ADDED_PREPOSITIONS:
+        if form in cases:
+            raise SystemExit(f"prepositions: {form} is in the source now; take it from there")
+        lines.append(f"{form} PREP - - {case} ::{meaning}")
+        report.append(("prepositions", "added: " + form, 1))
     return lines
 
 
@@ -282,6 +302,7 @@ def check_table(table, lines):
         latin_part, sep, meaning = line.partition(" ::")
         if not sep or not meaning.strip() or "::" in meaning:
             problems.append(f"{table} {i}: meaning part")
+        problems += [f"{table} {i}: {fault}" for fault in marker_faults(table, meaning)]
         if "  " in latin_part or latin_part != latin_part.strip():
             problems.append(f"{table} {i}: empty field")
         count = len(latin_part.split(" "))
@@ -324,8 +345,6 @@ def write_table(out_dir, table, lines):
 
 def generate(source_dir, out_dir, report):
     entries = read_dictline(os.path.join(source_dir, "DICTLINE.GEN.csv"))
-    for e in entries:
-        lead_with_usual_sense(e)
     endings = read_inflects(os.path.join(source_dir, "INFLECTS.LAT"))
     by_pos = {}
     for e in entries:
@@ -350,6 +369,9 @@ def generate(source_dir, out_dir, report):
         check_table(table, lines)
         write_table(out_dir, table, lines)
         report.append((table, "lines written", len(lines)))
+    for what, unused in (("leading senses", unused_leading_rows()), ("governed cases", unused_rows())):
+        if unused:
+            raise SystemExit(f"rows of the {what} that match no entry: " + "; ".join(unused))
     return tables
 
 

@@ -7,26 +7,6 @@ import re
 
 from lexicon_source import EXPANSION_CODES
 
-# A few very common words whose usual sense is not the source's first one.
-# That sense (the source's own words) is moved to the front, so that a slot's
-# caption and the English meaning read naturally: omnis "all", not "each";
-# nascor "be born", not "be produced spontaneously".
-LEADING_SENSE = {
-    ("ADJ", "omn"): "all/the whole of",
-    ("V", "nasc"): "be born/begotten/formed/destined",
-}
-
-
-def lead_with_usual_sense(entry):
-    sense = LEADING_SENSE.get((entry.pos, entry.stems[0]))
-    if not sense:
-        return
-    senses = [s.strip() for s in entry.meaning.split(";")]
-    if sense in senses:
-        senses.remove(sense)
-        entry.meaning = "; ".join([sense] + [s for s in senses if s]) + ";"
-
-
 GENDER_LETTER = re.compile(r"(?<= )([MFNC])(?= )")
 VERB_MARKER = re.compile(r"(fac|duc|ferre|(?<= )esse) (?=(\S))")
 
@@ -36,13 +16,19 @@ def clean_meaning(text, expanded):
 
     - "a/b" alternatives become "a, b" so each word is found by the pickers
       and the first word group is a clean caption ("w/" is "with").
+    - Joined words are apart ("the_Gods" is "the Gods"), quotation marks
+      go, and a case note reads "(with DAT)", never "(+DAT)", which is the
+      marker of the case a verb governs.
     - Nothing may read as a marker: "::", a free-standing " M ", " F ", " N "
       or " C ", "undeclined", "fac ", "duc ", "ferre ", " esse ", and in the
       expanded files the abbreviation codes.
     """
     t = re.sub(r"\s+", " ", text).strip().strip('"')
     t = re.sub(r"(?<![A-Za-z])w/", "with ", t)
-    t = re.sub(r"(?<=[A-Za-z.)\]'\"~])/(?=[A-Za-z(\['\"~])", ", ", t)
+    t = t.replace("_", " ").replace('"', "")
+    t = re.sub(r"(?<=[A-Za-z.)\]'~!?-]) ?/ ?(?=[A-Za-z(\['~])", ", ", t)
+    t = re.sub(r"\(\+ ?(?=\w)", "(with ", t)
+    t = re.sub(r"(?<= )\+(?=[A-Z]{3}\b)", "", t)
     t = t.replace("::", ":")
     t = t.replace("%", " percent")
     if expanded:

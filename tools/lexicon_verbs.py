@@ -4,7 +4,8 @@ verb line, and the verb table with its fixed positions.
 
 import re
 
-from lexicon_meanings import clean_meaning
+from lexicon_headwords import delivered_meaning
+from verb_cases import mark_governed_case
 from lexicon_source import (CAPACITY, COMPOUND, MISSING, PERFECT_SYSTEM, PERSON_SLOTS, TENSES, VERB_FIELDS,
                             Entry, fit_capacity, latin, ranked)
 
@@ -186,7 +187,8 @@ def verb_lines(entries, inflector, report):
 
     lines = []
     for e in ordered:
-        meaning = clean_meaning(e.meaning, True)
         fields = verb_line(e, inflector)
+        meaning = delivered_meaning("verbs", fields[0], e.meaning, allow_be=e is SUM)
+        meaning = mark_governed_case(fields[0], fields[1], meaning)
         lines.append(" ".join(fields) + " ::" + meaning)
     return lines
