@@ -37,7 +37,7 @@ CLOSED = PREPOSITIONS | ARTICLES | CONJUNCTIONS | PRONOUNS | DETERMINERS | PARTI
 NOUN_WORDS = frozenset(("all", "down", "inside", "outside", "opposite", "past", "round", "no one", "nobody"))
 # Adjectives that a closed word spells ("the opposite bank", "the only son").
 ADJECTIVE_WORDS = frozenset("""opposite near round past only very just like over inside outside above
-below off out up down one that this""".split())
+below off out up down one that this whose""".split())
 # Prepositions that also stand alone as adverbs ("below", "before").
 ADVERB_PREPOSITIONS = frozenset("""about above across after along around before behind below beneath
 besides beyond down inside near off opposite out outside over past round through throughout under
@@ -152,6 +152,12 @@ adjectives antiquus old => ancient
 adjectives miser poor => miserable
 adjectives chartaceus paper- => +of paper
 adjectives pedifollis football- => footballing
+adjectives caelibaris [~ hasta => small spear => +bridal
+adjectives caelibalis [~ hasta => small spear => +bridal
+adjectives congiarius of => +of one congius
+adjectives edictalis by => +by edict
+adjectives cuius of whom? => +whose
+adjectives quoius of whom? => +whose
 verbs nascor be produced spontaneously => be born
 verbs vivo be alive => live
 verbs spero hope for => hope
@@ -197,7 +203,7 @@ def leading_table(text=LEADING_SENSES):
     """{(table, Latin form, headword): wanted headword} from the rows."""
     rows = {}
     for line in text.strip().splitlines():
-        before, wanted = line.split(" => ")
+        before, wanted = line.rsplit(" => ", 1)
         table, form, current = before.split(" ", 2)
         rows[(table, form, current)] = wanted
     return rows

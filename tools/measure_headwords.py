@@ -78,7 +78,8 @@ def known(words, w):
     for suffix in SUFFIXES:
         if low.endswith(suffix) and len(low) > len(suffix) + 2:
             stem = low[:-len(suffix)]
-            for s in (stem, stem + "e", stem + "y", stem[:-1] if stem[-1:] == stem[-2:-1] else stem):
+            for s in (stem, stem + "e", stem + "y", stem[:-1] if stem[-1:] == stem[-2:-1] else stem,
+                      stem + "le" if suffix == "ly" else stem):
                 if s in words:
                     return True
     for prefix in PREFIXES:

@@ -5,34 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
 #include <string>
 #include <string_view>
 
-#include "lexicon/lexicon.h"
+#include "data/delivered_lexicon.h"
 
 namespace {
 
 using lexorra::Lexicon;
 using lexorra::Table;
-
-const Lexicon& lexicon() {
-  static const Lexicon lex = lexorra::loadDictionaries();
-  return lex;
-}
-
-// Index of the first entry whose look-up form is `form` and whose meaning
-// begins with `gloss`; -1 when there is none.
-long findEntry(Table table, std::string_view kind, std::string_view form, std::string_view gloss,
-               const std::function<std::string(long)>& formOf) {
-  const Lexicon& lex = lexicon();
-  for (std::size_t i = 0; i < lex.capacity(table); ++i) {
-    if (lex.line(table, i).empty()) break;
-    const long index = static_cast<long>(i);
-    if (formOf(index) == form && lex.entryGloss(kind, index).starts_with(gloss)) return index;
-  }
-  return -1;
-}
+using lexorra::testing::findEntry;
+using lexorra::testing::lexicon;
 
 long findNoun(std::string_view nominative, std::string_view gloss) {
   return findEntry(Table::noun, "noun", nominative, gloss,
