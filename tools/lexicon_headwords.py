@@ -191,6 +191,8 @@ verbs supersum be left over => survive
 verbs insulto leap => insult
 verbs evenio come out => happen
 nouns assarius as => +copper coin
+nouns nonnulli some => +some people
+nouns nunnulli some => +some people
 adverbs aliubei in => +elsewhere
 prepositions ante in front => before
 prepositions cis on => +on this side of
@@ -277,9 +279,9 @@ RELATION = re.compile(r"^(?:(?:pertaining|belonging|relating|related|connected|c
 # "get, be, become angry" is "get angry".
 VERB_HEADS = ("be", "get", "become", "grow")
 MENDED = ("nouns", "adjectives", "verbs", "adverbs", "conjunctives")
-# A bracketed word standing apart ("one (female) who"), not inside a word
-# ("(an)other").
-BRACKET_GROUP = re.compile(r"(?:^|\s)\([^()]*\)(?=\s|$)")
+# A bracketed note standing apart ("one (female) who") or after a word
+# ("who(/that which) follows"), not the start of a word ("(an)other").
+BRACKET_GROUP = re.compile(r"(?:^|\s|(?<=\w))\([^()]*\)(?=\s|$)")
 
 
 def usable(table, meaning, allow_be=False, strict=False):
@@ -309,9 +311,9 @@ def split_quotation(meaning):
 
 def without_brackets(group):
     """"one (female) who strikes" as "one who strikes (female)"."""
-    inner = BRACKET_GROUP.findall(group)
-    bare = re.sub(r"\s+", " ", BRACKET_GROUP.sub("", group)).strip()
-    return bare + "".join(inner) if inner and bare else None
+    inner = [b.strip() for b in BRACKET_GROUP.findall(group)]
+    bare = re.sub(r"\s+", " ", BRACKET_GROUP.sub(" ", group)).strip()
+    return bare + " " + " ".join(inner) if inner and bare else None
 
 
 def complement(group):
