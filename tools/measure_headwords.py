@@ -36,9 +36,9 @@ import sys
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from lexicon_headwords import fault, headword, words_of  # noqa: E402
+from measure_english import load_words  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-WORD_LISTS = ["/usr/share/dict/american-english", "/usr/share/dict/british-english"]
 TABLES = ("nouns", "adjectives", "verbs", "adverbs", "prepositions", "conjunctives", "pronouns")
 CLASSES = ("empty", "underscore", "markup", "function word", "part of speech", "not a word")
 
@@ -46,16 +46,6 @@ SUFFIXES = ("'s", "s", "es", "ies", "ed", "d", "ied", "ing", "ly", "ily", "er", 
             "ment", "able", "ism", "ist", "ity", "ize", "like", "ship", "hood")
 PREFIXES = ("un", "re", "in", "im", "non", "over", "under", "counter", "half", "self", "semi", "pre",
             "sub", "super", "co", "mis", "dis", "out", "fore", "ill", "well", "after")
-
-
-def load_words(paths=WORD_LISTS):
-    words = set()
-    for path in paths:
-        if not os.path.exists(path):
-            sys.exit(f"{path} is missing: apt-get install wamerican wbritish")
-        with open(path, encoding="utf-8", errors="replace") as f:
-            words.update(w.strip() for w in f)
-    return words
 
 
 def read_headwords(folder, table):

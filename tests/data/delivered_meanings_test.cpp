@@ -135,17 +135,8 @@ TEST(DeliveredVerbCases, HomographsAndVerbsWithAnAccusativeStayUnmarked) {
 // The renderer's contract: the exact marker, once, in verb lines only, right
 // after the headword, which reads the same as without it.
 TEST(DeliveredVerbCases, MarkersOnlyInVerbLinesOnceAfterTheHeadword) {
-  const std::array<std::pair<Table, std::string_view>, 7> tables{{
-      {Table::conjunctive, "conjunctive"},
-      {Table::preposition, "preposition"},
-      {Table::adjective, "adjective"},
-      {Table::adverb, "adverb"},
-      {Table::verb, "verb"},
-      {Table::noun, "noun"},
-      {Table::pronoun, "pronoun"},
-  }};
   std::size_t marked = 0;
-  for (const auto& [table, kind] : tables) {
+  for (const auto& [table, fileName, capacity, expanded, kind] : lexorra::kTables) {
     for (long i : entries(table)) {
       const std::string_view line = lexicon().line(table, static_cast<std::size_t>(i));
       const std::string_view gloss = lexicon().entryGloss(kind, i);

@@ -250,17 +250,8 @@ TEST(DeliveredPrepositions, DativeLineAndTwoCasePrepositions) {
 // Every table: each line has a meaning, and no empty entry comes before the
 // last line (the pickers stop at the first entry without a meaning).
 TEST(DeliveredTables, EveryEntryHasAMeaningUpToTheEnd) {
-  const std::array<std::pair<Table, std::string_view>, 7> tables{{
-      {Table::conjunctive, "conjunctive"},
-      {Table::preposition, "preposition"},
-      {Table::adjective, "adjective"},
-      {Table::adverb, "adverb"},
-      {Table::verb, "verb"},
-      {Table::noun, "noun"},
-      {Table::pronoun, "pronoun"},
-  }};
   const Lexicon& lex = lexicon();
-  for (const auto& [table, kind] : tables) {
+  for (const auto& [table, fileName, capacity, expanded, kind] : lexorra::kTables) {
     std::size_t filled = 0;
     bool ended = false;
     for (std::size_t i = 0; i < lex.capacity(table); ++i) {
