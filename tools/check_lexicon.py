@@ -147,10 +147,18 @@ def verb_expectations(line):
     return out
 
 
+# Prepositions that are a noun's ablative placed after a genitive ("exempli
+# gratia"), which the parser knows only as the noun: the stored form is
+# confirmed as that ablative.
+NOUN_ABLATIVES = ("gratia",)
+
+
 def preposition_expectations(line):
     f = latin_fields(line)
     if f[0] == "(dative)":
         return []
+    if f[0] in NOUN_ABLATIVES:
+        return [(f[0], ("N", {"case": "ABL", "number": "S"}))]
     return [(f[0], ("PREP", {"case": f[4]}))]
 
 

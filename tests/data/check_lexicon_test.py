@@ -69,6 +69,15 @@ class Expectations(unittest.TestCase):
         self.assertEqual(exp["v7"][1]["tense"], "PERF")   # present slot holds "odi"
         self.assertEqual(exp["v1"][1]["tense"], "PERF")   # infinitive "odisse"
 
+    def test_prepositions_and_the_noun_ablative_after_a_genitive(self):
+        self.assertEqual(check.preposition_expectations("sine PREP - - ABL ::without"),
+                         [("sine", ("PREP", {"case": "ABL"}))])
+        self.assertEqual(check.preposition_expectations("gratia PREP - - GEN ::for the sake of"),
+                         [("gratia", ("N", {"case": "ABL", "number": "S"}))])
+        self.assertEqual(check.preposition_expectations("(dative) PREP - - DAT ::to, for"), [])
+        analysis = check.parse_analysis("N 1 1 ABL S F".split())
+        self.assertTrue(check.agrees(analysis, ("N", {"case": "ABL", "number": "S"})))
+
 
 if __name__ == "__main__":
     unittest.main()

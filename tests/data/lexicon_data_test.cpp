@@ -5,34 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
 #include <string>
 #include <string_view>
 
+#include "data/delivered_lexicon.h"
 #include "grammar_codes.h"
-#include "lexicon/lexicon.h"
 
 namespace {
 
 using namespace lexorra;
-
-const Lexicon& lexicon() {
-  static const Lexicon lex = lexorra::loadDictionaries();
-  return lex;
-}
-
-// Index of the first entry whose look-up form is `form` and whose meaning
-// begins with `gloss`; -1 when there is none.
-long findEntry(Table table, std::string_view kind, std::string_view form, std::string_view gloss,
-               const std::function<std::string(long)>& formOf) {
-  const Lexicon& lex = lexicon();
-  for (std::size_t i = 0; i < lex.capacity(table); ++i) {
-    if (lex.line(table, i).empty()) break;
-    const long index = static_cast<long>(i);
-    if (formOf(index) == form && lex.entryGloss(kind, index).starts_with(gloss)) return index;
-  }
-  return -1;
-}
+using lexorra::testing::findEntry;
+using lexorra::testing::lexicon;
 
 long findNoun(std::string_view nominative, std::string_view gloss) {
   return findEntry(Table::noun, "noun", nominative, gloss,
@@ -273,17 +256,8 @@ TEST(DeliveredPrepositions, DativeLineAndTwoCasePrepositions) {
 // Every table: each line has a meaning, and no empty entry comes before the
 // last line (the pickers stop at the first entry without a meaning).
 TEST(DeliveredTables, EveryEntryHasAMeaningUpToTheEnd) {
-  const std::array<std::pair<Table, std::string_view>, 7> tables{{
-      {Table::conjunctive, "conjunctive"},
-      {Table::preposition, "preposition"},
-      {Table::adjective, "adjective"},
-      {Table::adverb, "adverb"},
-      {Table::verb, "verb"},
-      {Table::noun, "noun"},
-      {Table::pronoun, "pronoun"},
-  }};
   const Lexicon& lex = lexicon();
-  for (const auto& [table, kind] : tables) {
+  for (const auto& [table, fileName, capacity, expanded, kind] : lexorra::kTables) {
     std::size_t filled = 0;
     bool ended = false;
     for (std::size_t i = 0; i < lex.capacity(table); ++i) {

@@ -31,7 +31,7 @@ constexpr Golden kGolden[] = {
      "All are just in love and war."},
     {"ex_no_one_provokes_me_with_impunity", "nemo me impune lacessit",
      "No one provokes me with impunity."},
-    {"ex_let_god_bless_america", "Deus benedicat Americam ", "Let God bless America!"},
+    {"ex_let_god_bless_america", "Deus benedicat Americae ", "Let God bless America!"},
     {"ex_victory_will_be_mine", "victoria mea erit", "Victory will be mine."},
     {"ex_love_of_money_is_the_root_of_allevery_evil", "amor pecuniae radix malorum omnium est",
      "Love of money is the root of all evils."},

@@ -100,7 +100,7 @@ const std::array<ExampleDescription, 17> kDescriptions = {{
      .second = {.pronoun = "I_acted"},
      .adverb = adverb("impune")},
 
-    // Deus benedicat Americam.
+    // Deus benedicat Americae ("benedicere" takes the dative).
     {.fileName = "ex_let_god_bless_america",
      .first = {.noun = noun("Deus, Dei")},
      .verb = verb("benedico, benedicere"),
