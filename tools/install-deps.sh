@@ -7,7 +7,9 @@ packages=(
   cmake g++ make python3
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev
-  poppler-utils  # pdftotext/pdffonts: the printing test reads the printed page back
+  qt6-svg-dev    # the lettering export writes SVG; its tests read it back
+  poppler-utils  # pdftotext/pdffonts/pdfinfo: the printing and lettering tests read PDFs back
+  librsvg2-bin   # rsvg-convert: the lettering tests draw the exported SVG with another renderer
   # Free faces that stand in for the typefaces the window asks for by name.
   fonts-blankenburg fonts-goudybookletter fonts-ebgaramond fonts-urw-base35
   fonts-liberation fonts-dejavu-core fonts-comic-neue
