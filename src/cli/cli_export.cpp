@@ -185,12 +185,9 @@ std::string millimetres(double mm) {
 }
 
 int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  for (const std::string& arg : args) {
-    if (arg == "--") break;
-    if (arg == "--help" || arg == "-h") {
-      out << kUsage << "\n";
-      return 0;
-    }
+  if (asksForHelp(args)) {
+    out << kUsage << "\n";
+    return 0;
   }
   ExportArgs options;
   if (auto problem = parseArgs(args, options)) {

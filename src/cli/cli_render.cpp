@@ -64,12 +64,9 @@ std::string jsonFileName(const std::string& utf8) {
 }
 
 int runRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  for (const std::string& arg : args) {
-    if (arg == "--") break;
-    if (arg == "--help" || arg == "-h") {
-      out << kUsage << "\n";
-      return 0;
-    }
+  if (asksForHelp(args)) {
+    out << kUsage << "\n";
+    return 0;
   }
   RenderArgs options;
   if (auto problem = parseArgs(args, options)) {
