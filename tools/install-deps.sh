@@ -7,8 +7,10 @@ packages=(
   cmake g++ make python3
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev
-  poppler-utils  # pdftotext/pdffonts: the printing test reads the printed page back
-  # The installed program: icons rendered from their drawing, the Debian
+  qt6-svg-dev    # the lettering export writes SVG; its tests read it back
+  poppler-utils  # pdftotext/pdffonts/pdfinfo: the printing and lettering tests read PDFs back
+  # The installed program: icons rendered from their drawing (rsvg-convert,
+  # which the lettering tests also use to draw the exported SVG), the Debian
   # package (dpkg-shlibdeps finds its library dependencies) and the tools
   # that check it, its desktop entry, AppStream data, MIME type and manuals.
   librsvg2-bin dpkg-dev lintian desktop-file-utils appstream shared-mime-info

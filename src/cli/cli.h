@@ -26,6 +26,9 @@ struct CliCommandRegistration {
   }
 };
 
+// True when an argument before any "--" asks for help ("--help" or "-h").
+bool asksForHelp(const std::vector<std::string>& args);
+
 // Escapes text for a JSON string (the text is converted to UTF-8 first).
 std::string jsonString(std::string_view cp1252Text);
 

@@ -1,19 +1,12 @@
-// lexorra-cli render: shows what the window would show for motto files.
-//
-// Each file is loaded into a fresh motto, as the window holds it right after
-// start-up, and refreshed four times: what the window shows one second after
-// loading (the first ticks give nouns and the verb their captions, which the
-// later renders use).
+// lexorra-cli render: shows what the window would show for motto files, one
+// second after each is loaded (see settledMotto).
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
-#include "editor/motto_file.h"
-#include "editor/refresh.h"
-#include "english/english.h"
-#include "lexicon/lexicon.h"
+#include "cli/motto_input.h"
 #include "text/codepage.h"
 #include "text/datafile.h"
 #include "text/textops.h"
@@ -22,8 +15,6 @@ namespace lexorra::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kRefreshTicks = 4;
 
 constexpr const char* kUsage =
     "  lexorra-cli render [--json] [--data DIR] FILE...\n"
@@ -67,26 +58,15 @@ std::optional<std::string> parseArgs(const std::vector<std::string>& args, Rende
   return std::nullopt;
 }
 
-fs::path mottoPath(const std::string& file, const fs::path& dataFolder) {
-  fs::path path(file);
-  std::error_code ec;
-  if (path.has_parent_path() || fs::exists(path, ec)) return path;
-  fs::path beside = dataFolder / path;
-  return fs::exists(beside, ec) ? beside : path;
-}
-
 // The command line is UTF-8; jsonString expects the program's own text.
 std::string jsonFileName(const std::string& utf8) {
   return jsonString(text::utf8ToCp1252(utf8));
 }
 
 int runRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  for (const std::string& arg : args) {
-    if (arg == "--") break;
-    if (arg == "--help" || arg == "-h") {
-      out << kUsage << "\n";
-      return 0;
-    }
+  if (asksForHelp(args)) {
+    out << kUsage << "\n";
+    return 0;
   }
   RenderArgs options;
   if (auto problem = parseArgs(args, options)) {
@@ -95,40 +75,24 @@ int runRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
   }
   fs::path dataFolder = options.dataFolder ? *options.dataFolder : programFolder();
 
-  Lexicon lexicon;
-  EnglishTables english;
-  try {
-    lexicon = loadDictionaries(dataFolder);
-    english = loadEnglishTables(dataFolder);
-  } catch (const DataFileError& e) {
-    err << "lexorra-cli render: the data in " << dataFolder.string()
-        << " cannot be used: " << e.what() << "\n";
-    return 1;
-  }
+  const std::optional<MottoData> data = mottoDataOrReport(dataFolder, "render", err);
+  if (!data) return 1;
 
   int status = 0;
   for (const std::string& file : options.files) {
-    MottoState state;
-    state.Enabled = true;  // as after start-up
-    try {
-      loadMottoFile(state, lexicon, mottoPath(file, dataFolder));
-      for (int tick = 0; tick < kRefreshTicks; ++tick) Timer1_Timer(state, lexicon, english);
-    } catch (const DataFileError& e) {
-      err << "lexorra-cli render: " << e.what() << "\n";
-      status = 1;
-      continue;
-    } catch (const std::exception& e) {
-      err << "lexorra-cli render: " << file << ": cannot be rendered: " << e.what() << "\n";
+    const std::optional<MottoState> state =
+        settledMottoOrReport(file, dataFolder, *data, "render", err);
+    if (!state) {
       status = 1;
       continue;
     }
     if (options.json) {
-      out << "{\"file\": " << jsonFileName(file) << ", \"latin\": " << jsonString(state.finalLatin)
-          << ", \"english\": " << jsonString(state.finalEnglish) << "}\n";
+      out << "{\"file\": " << jsonFileName(file) << ", \"latin\": " << jsonString(state->finalLatin)
+          << ", \"english\": " << jsonString(state->finalEnglish) << "}\n";
     } else {
       out << file << "\n"
-          << "  Latin:   " << text::cp1252ToUtf8(text::trimSpaces(state.finalLatin)) << "\n"
-          << "  English: " << text::cp1252ToUtf8(text::trimSpaces(state.finalEnglish)) << "\n";
+          << "  Latin:   " << text::cp1252ToUtf8(text::trimSpaces(state->finalLatin)) << "\n"
+          << "  English: " << text::cp1252ToUtf8(text::trimSpaces(state->finalEnglish)) << "\n";
     }
   }
   return status;

@@ -13,6 +13,14 @@ std::vector<CliCommand>& cliCommands() {
   return commands;
 }
 
+bool asksForHelp(const std::vector<std::string>& args) {
+  for (const std::string& arg : args) {
+    if (arg == "--") return false;
+    if (arg == "--help" || arg == "-h") return true;
+  }
+  return false;
+}
+
 std::string jsonString(std::string_view cp1252Text) {
   std::string utf8 = text::cp1252ToUtf8(cp1252Text);
   std::string out = "\"";

@@ -19,6 +19,7 @@
 #include "editor/motto_file.h"
 #include "editor/options.h"
 #include "editor/refresh.h"
+#include "ui/export_dialog.h"
 #include "ui/fonts.h"
 #include "ui/icons.h"
 #include "ui/messages.h"
@@ -452,6 +453,10 @@ void Form1::buildMenus() {
 
   mainMenu_ = new QMenu("mainMenu", this);
   mainMenu_->setObjectName("mainMenu");
+  QAction* exportAction = mainMenu_->addAction("Export lettering...");
+  exportAction->setObjectName("exportLetteringOption");
+  connect(exportAction, &QAction::triggered, this, [this] { showExportDialog(this, state_); });
+  mainMenu_->addSeparator();
   struct MainItem {
     const char* name;
     const char* caption;

@@ -31,13 +31,6 @@ inline std::string missingDataFile() {
   return {};
 }
 
-inline std::filesystem::path screenshotFolder() {
-  std::filesystem::path folder =
-      std::filesystem::path(LEXORRA_BIN_DIR).parent_path() / "screenshots";
-  std::filesystem::create_directories(folder);
-  return folder;
-}
-
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {

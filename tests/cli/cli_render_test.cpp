@@ -1,51 +1,23 @@
 // lexorra-cli render, run as a program over the examples and broken files.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
+#include "cli/cli_run.h"
 #include "text/datafile.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
+using lexorra::testing::CliRun;
+using lexorra::testing::runCli;
+using lexorra::testing::slurp;
+
 const fs::path kBin = LEXORRA_BIN_DIR;
-
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// Runs lexorra-cli with the arguments (each quoted for the shell).
-CliRun runCli(const std::vector<std::string>& args) {
-  fs::path outFile = fs::temp_directory_path() / ("lexorra-cli-out-" + std::to_string(getpid()));
-  fs::path errFile = fs::temp_directory_path() / ("lexorra-cli-err-" + std::to_string(getpid()));
-  std::string command = "'" + (kBin / "lexorra-cli").string() + "'";
-  for (const std::string& arg : args) command += " '" + arg + "'";
-  command += " >'" + outFile.string() + "' 2>'" + errFile.string() + "'";
-  CliRun run;
-  int raw = std::system(command.c_str());
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.out = slurp(outFile);
-  run.err = slurp(errFile);
-  fs::remove(outFile);
-  fs::remove(errFile);
-  return run;
-}
 
 std::vector<std::string> linesOf(const std::string& text) {
   std::vector<std::string> lines;

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "lettering/typefaces.h"
 #include "ui/fonts.h"
 #include "ui/printing.h"
 #include "ui/qt_test_support.h"
@@ -41,13 +42,15 @@ TEST(Fonts, EveryRequestedFaceHasAnInstalledStandIn) {
   };
   for (const FaceCase& c : cases) {
     SCOPED_TRACE(c.requested);
-    EXPECT_EQ(ui::fontFamily(c.requested), QString(c.family));
+    EXPECT_EQ(lettering::fontFamily(c.requested), QString(c.family));
     // The font system really gives that face, not a fallback (it may add a
     // foundry, "URW Gothic [UKWN]").
     EXPECT_TRUE(QFontInfo(ui::windowFont(c.requested, 12)).family().startsWith(c.family))
         << QFontInfo(ui::windowFont(c.requested, 12)).family().toStdString();
+    EXPECT_TRUE(lettering::typefaceInstalled(c.requested));
   }
-  EXPECT_EQ(ui::fontFamily("Some Unknown Face"), QString("Some Unknown Face"));
+  EXPECT_EQ(lettering::fontFamily("Some Unknown Face"), QString("Some Unknown Face"));
+  EXPECT_FALSE(lettering::typefaceInstalled("Some Unknown Face"));
   EXPECT_TRUE(QFontInfo(ui::windowFont("Lucida Sans Typewriter", 9.75)).fixedPitch());
 }
 

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -70,6 +71,14 @@ inline void answerNextMenu(const QString& itemName) {
       }
     menu->close();  // an unknown item: close the menu, the test will fail on its checks
   });
+}
+
+// build/screenshots/, where window tests leave what they show.
+inline std::filesystem::path screenshotFolder() {
+  std::filesystem::path folder =
+      std::filesystem::path(LEXORRA_BIN_DIR).parent_path() / "screenshots";
+  std::filesystem::create_directories(folder);
+  return folder;
 }
 
 inline QString q(const char* text) {
