@@ -3,94 +3,15 @@
 // survive a regenerated lexicon.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
-#include "render/render.h"
-#include "test_motto.h"
-#include "text/textops.h"
+#include "delivered_motto.h"
 
 namespace lexorra {
 namespace {
 
 using namespace lexorra::testing;
-
-const std::filesystem::path kDataFolder = LEXORRA_BIN_DIR;
-
-// The first delivered file that is not beside the program, if any.
-std::optional<std::string> missingDataFile() {
-  for (const TableInfo& info : kTables)
-    if (!std::filesystem::exists(kDataFolder / info.fileName)) return std::string(info.fileName);
-  for (std::string_view name : {"engIrregVerbs.txt", "engIrregNouns.txt"})
-    if (!std::filesystem::exists(kDataFolder / name)) return std::string(name);
-  return std::nullopt;
-}
-
-struct DeliveredData {
-  Lexicon lexicon;
-  EnglishTables english;
-};
-
-const DeliveredData& delivered() {
-  static const DeliveredData data{loadDictionaries(kDataFolder), loadEnglishTables(kDataFolder)};
-  return data;
-}
-
-// The first entry whose field `field` reads `latin`, or -1.
-int findLatin(Table table, std::size_t field, std::string_view latin) {
-  const Lexicon& lex = delivered().lexicon;
-  for (std::size_t i = 0; i < lex.capacity(table); ++i) {
-    auto f = text::fieldAt(lex.line(table, i), field);
-    if (f && *f == latin) return static_cast<int>(i);
-  }
-  return -1;
-}
-int noun(std::string_view nominative) {
-  return findLatin(Table::noun, 5, nominative);
-}
-int verb(std::string_view infinitive) {
-  return findLatin(Table::verb, 1, infinitive);
-}
-int adjective(std::string_view masculine) {
-  return findLatin(Table::adjective, 0, masculine);
-}
-int adverb(std::string_view latin) {
-  return findLatin(Table::adverb, 0, latin);
-}
-int preposition(std::string_view latin) {
-  return findLatin(Table::preposition, 0, latin);
-}
-
-std::string headword(std::string_view kind, int index) {
-  return std::string(delivered().lexicon.englishHeadword(kind, index));
-}
-
-// An adjective caption as the picker writes it for the positive degree.
-std::string adjectiveCaption(int index) {
-  return "( " + std::string(delivered().lexicon.englishHeadword("adjective", index)) + ")";
-}
-
-// Four refresh-equivalent passes, as the window shows a motto one second
-// after it was set.
-MottoState settle(MottoBuilder b) {
-  for (int i = 0; i < 4; ++i) {
-    renderSentences(b.s, delivered().lexicon);
-    participaliseForm(b.s, delivered().lexicon, delivered().english);
-  }
-  renderSentences(b.s, delivered().lexicon);
-  return b.s;
-}
-
-class DeliveredMottos : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (auto missing = missingDataFile())
-      GTEST_SKIP() << "the delivered data file \"" << *missing
-                   << "\" is not beside the program yet";
-  }
-};
 
 struct MottoCase {
   std::string_view name;
