@@ -133,6 +133,7 @@ nouns robur oak => strength
 nouns concordia concurrence => harmony
 nouns necessitas need => necessity
 adjectives omnis each => all
+adjectives magnus large => great
 adjectives pius conscientious => +pious
 adjectives sanctus consecrated => holy
 adjectives sapiens rational => wise
