@@ -94,7 +94,7 @@ TEST(DeliveredAdjectives, TeacherForms) {
       {"fortis", "strong", 1, 0, 0, 0, "fortis"},      {"fortis", "strong", 1, 0, 0, 1, "fortior"},
       {"fortis", "strong", 1, 0, 0, 2, "fortissimus"}, {"fortis", "strong", 1, 0, 2, 0, "forte"},
       {"malus", "bad", 1, 0, 0, 1, "peior"},           {"malus", "bad", 1, 0, 0, 2, "pessimus"},
-      {"magnus", "large", 1, 0, 0, 1, "maior"},        {"magnus", "large", 1, 0, 0, 2, "maximus"},
+      {"magnus", "great", 1, 0, 0, 1, "maior"},        {"magnus", "great", 1, 0, 0, 2, "maximus"},
       {"parvus", "small", 1, 0, 0, 1, "minor"},        {"parvus", "small", 1, 0, 0, 2, "minimus"},
   };
   for (const auto& c : cases) {
