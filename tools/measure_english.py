@@ -139,6 +139,37 @@ def plurals(words, w):
     return good
 
 
+def head_index(parts):
+    """The head noun: the word before the first preposition, relative word or
+    participle ("coat of mail", "ointment made with oil"), else the last word.
+    The program's nounPlural finds it by the same rule."""
+    for i, p in enumerate(parts[1:], start=1):
+        if p in PREPOSITIONS or (len(p) > 4 and p.endswith(("ed", "ing"))):
+            return i - 1
+    return len(parts) - 1
+
+
+def base_of(kind, caption):
+    """What a table line is looked up by: a verb caption's stem, a noun
+    caption's head noun."""
+    if kind == "verb":
+        return stem_of(caption)
+    parts = caption.split(" ")
+    return parts[head_index(parts)]
+
+
+def with_line(kind, caption, base, form):
+    """The caption as the program inflects it with a table line base -> form:
+    a verb's leading stem, a noun's head noun replaced."""
+    if kind == "verb":
+        return form + caption[len(base):] if caption.startswith(base) else caption
+    parts = caption.split(" ")
+    h = head_index(parts)
+    if parts[h] == base:
+        parts[h] = form
+    return " ".join(parts)
+
+
 def expected(words, kind, caption):
     """Acceptable whole results for a caption, or None when unknown."""
     c = caption
@@ -154,13 +185,7 @@ def expected(words, kind, caption):
     parts = c.split(" ")
     if parts[0] == "one" and len(parts) > 1:
         return ["ones" + c[3:]]
-    # The head noun: the word before the first preposition, relative word or
-    # participle ("coat of mail", "ointment made with oil"), else the last word.
-    head = len(parts) - 1
-    for i, p in enumerate(parts[1:], start=1):
-        if p in PREPOSITIONS or (len(p) > 4 and p.endswith(("ed", "ing"))):
-            head = i - 1
-            break
+    head = head_index(parts)
     if parts[head] in NOT_NOUNS:
         return None
     forms = plurals(words, parts[head])
@@ -228,7 +253,7 @@ def gains(words, rows):
     lines = {}
     by_stem = collections.defaultdict(list)
     for kind, caption, result in rows:
-        by_stem[(kind, stem_of(caption))].append((caption, result))
+        by_stem[(kind, base_of(kind, caption))].append((caption, result))
     for (kind, s), items in by_stem.items():
         if not s:
             continue
@@ -238,8 +263,8 @@ def gains(words, rows):
         line, form = made
         if kind == "noun" and (s in NOT_NOUNS or not known(words, form)):
             continue
-        # What the line mends, less what it breaks: the table replaces every
-        # occurrence of the stem in the caption and overrides the rules.
+        # What the line mends, less what it breaks: the table replaces the
+        # verb's leading stem or the noun's head noun and overrides the rules.
         mended = 0
         for caption, result in items:
             exp = expected(words, kind, caption)
@@ -247,7 +272,7 @@ def gains(words, rows):
                 continue
             if kind == "noun" and (")" in caption.strip() or caption.startswith("one ")):
                 continue
-            fixed = caption.replace(s, form)
+            fixed = with_line(kind, caption, s, form)
             mended += ((fixed in exp) - (result in exp)) * caption_frequency(caption)
         if mended > 0:
             gain[(kind, s)] = mended

@@ -3,7 +3,10 @@
 // the behaviour: later repairs mend side effects of earlier rules.
 #include "english/english.h"
 
+#include <algorithm>
+#include <array>
 #include <optional>
+#include <utility>
 
 #include "text/textops.h"
 
@@ -25,6 +28,14 @@ std::string_view stemOf(std::string_view caption) {
   std::string_view s = text::firstWord(caption);
   s = s.substr(0, s.find('/'));
   return s.substr(0, s.find('('));
+}
+
+// The caption with its leading stem `stem` replaced by `form`; the rest of
+// the caption stays, even where it holds the stem again ("be beaten" ->
+// "been beaten", not "been beenaten").
+std::string withStem(std::string_view caption, std::string_view stem, std::string_view form) {
+  if (stem.empty() || !caption.starts_with(stem)) return std::string(caption);
+  return std::string(form) + std::string(caption.substr(stem.size()));
 }
 
 // Vowel letters of the doubling test ("y" counts) and of the "y" test (it
@@ -88,12 +99,12 @@ std::string pastParticiple(const EnglishTables& tables, std::string_view caption
     if (!startsField0(line, s)) continue;
     if (auto participle = text::fieldAt(line, 2)) irregular = participle;
   }
-  if (irregular) return text::replaceEvery(caption, s, *irregular);
+  if (irregular) return withStem(caption, s, *irregular);
 
   // cry -> cried, made from the caption without the repairs below. The lone
   // stem "y" has no letter before it and is left to the rules below ("yed").
   if (n >= 2 && last == 'y' && !isPlainVowel(s[n - 2]))
-    return text::replaceEvery(caption, s, std::string(s.substr(0, n - 1)) + "ied");
+    return withStem(caption, s, std::string(s.substr(0, n - 1)) + "ied");
 
   // "d" after a final "e", otherwise "ed", with the last letter doubled after
   // a single vowel: stop -> stopped. The doubling test looks at the two letters
@@ -107,7 +118,7 @@ std::string pastParticiple(const EnglishTables& tables, std::string_view caption
   form += last == 'e' ? "d" : "ed";
   // A caption that begins with a space, "/" or "(" has an empty stem: replacing
   // the empty text changes nothing, so only the repairs can touch it.
-  std::string result = text::replaceEvery(caption, s, form);
+  std::string result = withStem(caption, s, form);
 
   // Repairs of what the doubling breaks, in this order.
   static constexpr text::Replacement kRepairs[] = {
@@ -115,6 +126,71 @@ std::string pastParticiple(const EnglishTables& tables, std::string_view caption
   text::applyReplacements(result, kRepairs);
   if (!text::endsWith(s, "err")) text::replaceEveryInPlace(result, "erred", "ered");
   return result;
+}
+
+namespace {
+
+// The head noun of a noun caption: the word before the first word that
+// begins a qualifying phrase (a preposition, a relative word, or a
+// participle: "system of gears", "one who loves", "ointment made with oil"),
+// otherwise the last word ("young man", "sea dog"). The result is the head's
+// position and length.
+std::pair<std::size_t, std::size_t> headNounAt(std::string_view caption) {
+  static constexpr std::array<std::string_view, 22> kPhraseWords = {
+      "of",   "in",    "on",   "for",     "with",    "from",    "to",    "at",
+      "by",   "under", "over", "without", "against", "between", "among", "about",
+      "upon", "into",  "who",  "which",   "that",    "as"};
+  std::size_t wordStart = 0, previousStart = 0;
+  bool first = true;
+  while (wordStart <= caption.size()) {
+    std::size_t end = caption.find(' ', wordStart);
+    if (end == std::string_view::npos) end = caption.size();
+    const std::string_view word = caption.substr(wordStart, end - wordStart);
+    const bool startsPhrase =
+        std::find(kPhraseWords.begin(), kPhraseWords.end(), word) != kPhraseWords.end() ||
+        (word.size() > 4 && (word.ends_with("ed") || word.ends_with("ing")));
+    if (!first && startsPhrase) {
+      const std::size_t previousEnd = caption.find(' ', previousStart);
+      return {previousStart, previousEnd - previousStart};
+    }
+    if (end == caption.size()) return {wordStart, end - wordStart};
+    first = false;
+    previousStart = wordStart;
+    wordStart = end + 1;
+  }
+  return {0, caption.size()};
+}
+
+// The plural of one word: the irregular table (the last matching line
+// decides), else the suffix rules, of which "ey" is the only exception to
+// the "y" rule (key -> keys, boy -> boies).
+std::string wordPlural(const EnglishTables& tables, std::string_view word) {
+  std::optional<std::string_view> irregular;
+  for (const std::string& line : tables.irregularNouns) {
+    if (!startsField0(line, word)) continue;
+    if (auto plural = text::fieldAt(line, 1)) irregular = plural;
+  }
+  if (irregular) return std::string(*irregular);
+  std::string result(word);
+  if (text::endsWith(word, "ey")) {
+    result += "s";
+  } else if (text::endsWith(word, "y")) {
+    result.back() = 'i';
+    result += "es";
+  } else if (text::endsWith(word, "s") || text::endsWith(word, "z") || text::endsWith(word, "x") ||
+             text::endsWith(word, "ch") || text::endsWith(word, "sh")) {
+    result += "es";
+  } else {
+    result += "s";
+  }
+  return result;
+}
+
+}  // namespace
+
+std::string_view headNoun(std::string_view caption) {
+  const auto [at, length] = headNounAt(caption);
+  return caption.substr(at, length);
 }
 
 std::string nounPlural(const EnglishTables& tables, std::string_view caption) {
@@ -125,31 +201,20 @@ std::string nounPlural(const EnglishTables& tables, std::string_view caption) {
   if (text::beginsWith(caption, "one ")) return text::replaceEvery(trimmed, "one ", "ones ");
   if (text::contains(trimmed, ")")) return std::string(trimmed);
 
-  // Irregular nouns, looked up by the stem: field 0 the singular, field 1 the
-  // plural; the last matching line decides and overrides the suffix rules.
-  const std::string_view s = stemOf(caption);
-  std::optional<std::string_view> irregular;
-  for (const std::string& line : tables.irregularNouns) {
-    if (!startsField0(line, s)) continue;
-    if (auto plural = text::fieldAt(line, 1)) irregular = plural;
+  // The head noun takes the plural, the rest of the phrase stays: "systems
+  // of gears", "young men".
+  const auto [at, length] = headNounAt(caption);
+  if (length == 0) return std::string(caption);
+  std::string result(caption.substr(0, at));
+  // Alternatives take the plural each: "man/woman" -> "men/women".
+  std::string_view head = caption.substr(at, length);
+  for (std::size_t slash = head.find('/'); slash != std::string_view::npos;
+       slash = head.find('/')) {
+    result += wordPlural(tables, head.substr(0, slash)) + "/";
+    head.remove_prefix(slash + 1);
   }
-  if (irregular) return text::replaceEvery(caption, s, *irregular);
-
-  // The suffix rules look at the end of the whole caption and append to it;
-  // "ey" is the only exception to the "y" rule (key -> keys, boy -> boies).
-  std::string result(caption);
-  if (text::endsWith(caption, "ey")) {
-    result += "s";
-  } else if (text::endsWith(caption, "y")) {
-    result.back() = 'i';
-    result += "es";
-  } else if (text::endsWith(caption, "s") || text::endsWith(caption, "z") ||
-             text::endsWith(caption, "x") || text::endsWith(caption, "ch") ||
-             text::endsWith(caption, "sh")) {
-    result += "es";
-  } else {
-    result += "s";
-  }
+  result += wordPlural(tables, head);
+  result += caption.substr(at + length);
   return result;
 }
 

@@ -38,10 +38,13 @@ EnglishTables loadEnglishTables(const std::filesystem::path& folder);
 EnglishTables loadEnglishTables();
 
 // The caption with its stem (the text before the first space, "/" or "(")
-// turned into the past participle wherever it occurs; "" for "".
+// turned into the past participle where it begins the caption; "" for "".
 std::string pastParticiple(const EnglishTables& tables, std::string_view caption);
-// The plural of a noun caption: suffix rules on the whole caption, then the
-// irregular table looked up by the stem; "" for "".
+// The plural of a noun caption: its head noun (the word before " of " or
+// another phrase, else the last word) takes the plural, by the irregular
+// table or the suffix rules; "" for "".
 std::string nounPlural(const EnglishTables& tables, std::string_view caption);
+// The head noun of a caption, the word that takes the plural.
+std::string_view headNoun(std::string_view caption);
 
 }  // namespace lexorra

@@ -74,13 +74,11 @@ TEST(PastParticiple, ShortStemsNeverReadBeforeTheirStart) {
 
 TEST(PastParticiple, StemIsCutAtSpaceSlashAndBracket) {
   const Case cases[] = {
-      {"give up", "gived up"},
-      {"be away", "bed away"},  // no "be" line in these tables
-      {"walk/run", "walked/run"},
-      {"walk(ing)", "walked(ing)"},
-      {"stop stop", "stopped stopped"},  // every occurrence of the stem changes
-      {"eat meat", "eated meated"},      // even inside a later word
-      {"cry out", "cried out"},
+      {"give up", "gived up"},       {"be away", "bed away"},  // no "be" line in these tables
+      {"walk/run", "walked/run"},    {"walk(ing)", "walked(ing)"},
+      {"stop stop", "stopped stop"},  // only the leading stem changes:
+      {"eat meat", "eated meat"},     // a later word keeps its letters
+      {"be beaten", "bed beaten"},   {"cry out", "cried out"},
       {"stop hh", "stopped h"},  // the repairs run over the whole caption
       {"cry hh", "cried hh"},    // ... but not after the "y" rule
   };
@@ -124,7 +122,11 @@ TEST(NounPlural, RegularRules) {
       {"key", "keys"},
       {"boy", "boies"},
       {"day", "daies"},
-      {"glass of water", "glass of waters"},
+      {"glass of water", "glasses of water"},  // the head noun takes the plural
+      {"system of gears", "systems of gears"},
+      {"letter of recommendation", "letters of recommendation"},
+      {"sea dog", "sea dogs"},
+      {"house in the city", "houses in the city"},
       {"one who loves", "ones who loves"},
       {"one who loves someone dear", "ones who loves someones dear"},
       {"one", "ones"},
@@ -139,7 +141,7 @@ TEST(NounPlural, RegularRules) {
     EXPECT_EQ(nounPlural(unrelatedTables(), c.input), c.expected) << c.input;
 }
 
-TEST(NounPlural, TableLooksUpTheStem) {
+TEST(NounPlural, TableLooksUpTheHeadNoun) {
   const EnglishTables t = tablesOf("",
                                    "man men\r\n"
                                    "Child Children\r\n"
@@ -150,6 +152,7 @@ TEST(NounPlural, TableLooksUpTheStem) {
   const Case cases[] = {
       {"man", "men"},
       {"man of war", "men of war"},
+      {"young man", "young men"},  // the head noun is looked up
       {"woman", "womans"},
       {"child", "childs"},  // "Child" does not match "child"
       {"Child", "Children"},
@@ -157,7 +160,7 @@ TEST(NounPlural, TableLooksUpTheStem) {
       {"wolf", "wolves"},  // the last matching line decides
       {"ox", ""},
       {"man (of war)", "man (of war)"},  // a ")" wins over the table
-      {"man/woman", "men/women"},        // every occurrence of the stem,
+      {"man/woman", "men/womans"},       // each alternative takes the plural
   };
   for (const Case& c : cases) EXPECT_EQ(nounPlural(t, c.input), c.expected) << c.input;
 }

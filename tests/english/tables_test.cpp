@@ -178,8 +178,16 @@ void checkDeliveredTable(const Delivered& d) {
     for (std::size_t i = 0; i < lexicon.capacity(lexTable); ++i) {
       if (lexicon.line(lexTable, i).empty()) continue;
       const std::string_view h = lexicon.englishHeadword(d.kind, i);
-      if (d.inflect(delivered, h) != d.inflect(none, h))
-        changed.emplace(h.substr(0, h.find_first_of(" /(")));
+      if (d.inflect(delivered, h) == d.inflect(none, h)) continue;
+      // A verb's table line is looked up by the caption's first word, a
+      // noun's by its head noun (each alternative of "man/woman").
+      std::string_view base = d.kind == "verb" ? h.substr(0, h.find_first_of(" /(")) : headNoun(h);
+      for (std::size_t slash = base.find('/'); slash != std::string_view::npos;
+           slash = base.find('/')) {
+        changed.emplace(base.substr(0, slash));
+        base.remove_prefix(slash + 1);
+      }
+      changed.emplace(base);
     }
   }
 
