@@ -5,6 +5,7 @@
 #include <array>
 
 #include "render/english_render.h"
+#include "render/english_words.h"
 #include "render/replacements.h"
 #include "text/textops.h"
 
@@ -45,9 +46,13 @@ bool passesAfterNounTest(std::string_view testText, bool captionTest) {
   return false;
 }
 
-// The caption test reads the adjective caption with every "( " removed.
+// The caption test reads the adjective caption with every "( " removed; a
+// comparison ("more full of wine") stands where its positive would.
 bool adjectiveFollowsByCaption(const WordSlot& adjective) {
-  return passesAfterNounTest(text::replaceEvery(adjective.Caption, "( ", ""), true);
+  std::string testText = text::replaceEvery(adjective.Caption, "( ", "");
+  for (std::string_view degree : {"more ", "most "})
+    if (text::beginsWith(testText, degree)) testText.erase(0, degree.size());
+  return passesAfterNounTest(testText, true);
 }
 
 bool adjectiveFollowsByHeadword(const WordSlot& adjective, const Lexicon& lexicon) {
@@ -82,9 +87,21 @@ std::string prepAdjectiveAndNoun(const WordSlot& noun, const WordSlot& adjective
   return adjective.Caption + " " + noun.Caption;
 }
 
+// The tense phrases that Latin says with a verb of its own.
+bool isHelperTense(std::string_view tense) {
+  return tense == "can" || tense == "would like to" || tense == "swear to";
+}
+
 }  // namespace
 
-EnglishNounPhrases buildEnglishNounPhrases(const MottoState& s, const Lexicon& lexicon) {
+EnglishNounPhrases buildEnglishNounPhrases(const MottoState& state, const Lexicon& lexicon) {
+  // Adjectives in their English comparison: "(more great)" reads as the
+  // positive-shaped "( greater)".
+  MottoState s = state;
+  for (const ThingInfo& t : kThings) {
+    WordSlot& adjective = s.*t.adjective;
+    adjective.Caption = comparedAdjectiveCaption(adjective.Caption);
+  }
   EnglishNounPhrases out;
   std::string englishSecondActorPhrase, englishSecondActedPhrase;
 
@@ -144,8 +161,11 @@ std::string removeParentheses(std::string_view text) {
 }
 
 std::string assembleEnglish(const MottoState& s, const EnglishNounPhrases& phrases) {
+  // A tense without a verb says nothing, but for the tenses Latin says with a
+  // verb of its own ("He can.": "is potest").
   std::string verbPhrase;
-  if (s.verbText.Visible) verbPhrase = s.verbTenseText.Caption + " " + s.verbText.Caption;
+  if (s.verbText.Visible && (!s.verbText.Caption.empty() || isHelperTense(s.verbTenseText.Caption)))
+    verbPhrase = s.verbTenseText.Caption + " " + s.verbText.Caption;
   std::string adverb;
   if (s.mannerTickBox.Value == 1) adverb = s.adVerbText.Caption;
   return removeParentheses(phrases.englishActorPhrase) + " " + verbPhrase + " " +
@@ -153,8 +173,30 @@ std::string assembleEnglish(const MottoState& s, const EnglishNounPhrases& phras
          removeParentheses(phrases.englishPrepositionPhrase) + " " + removeParentheses(adverb);
 }
 
+bool englishHasWords(const MottoState& s) {
+  auto holds = [](const WordSlot& slot) { return slot.Visible && slot.Tag != kBlank; };
+  auto thingHolds = [&](const ThingInfo& t) {
+    const std::string pronoun = text::lowerCase((s.*t.pronoun).Caption);
+    const bool article = pronoun == "()" || pronoun == "(plural)" || pronoun == "a" ||
+                         pronoun == "the (single)" || pronoun == "the (plural)";
+    return ((s.*t.pronoun).Visible && !article) || holds(s.*t.noun) || holds(s.*t.adjective);
+  };
+  if (s.actorTickBox.Value == 1 &&
+      (thingHolds(thing(ThingId::first)) || thingHolds(thing(ThingId::linkedFirst))))
+    return true;
+  if (s.actionTickBoc.Value == 1 &&
+      (s.verbText.Tag != kBlank || isHelperTense(s.verbTenseText.Caption)))
+    return true;
+  if (s.actedTickBox.Value == 1 &&
+      (thingHolds(thing(ThingId::second)) || thingHolds(thing(ThingId::linkedSecond))))
+    return true;
+  return s.mannerTickBox.Value == 1 &&
+         (s.adVerbText.Tag != kBlank || s.prepositionText.Tag != kBlank);
+}
+
 std::string renderEnglish(const MottoState& state, const Lexicon& lexicon,
                           const RenderValues& values) {
+  if (!englishHasWords(state)) return {};
   EnglishWorking working = englishWorkingFrom(values);
   std::string text = assembleEnglish(state, buildEnglishNounPhrases(state, lexicon));
   return runEnglishPipeline(std::move(text), state, working);

@@ -35,9 +35,10 @@ std::string assembleEnglish(const MottoState& state, const EnglishNounPhrases& p
 struct EnglishWorking {
   Person verbPerson = Person::none;
   Number verbNumber = Number::singular;
-  Number actorNumber = Number::singular;
-  std::string thirdPersonForm;  // written by stage 13, read by stage 15
-  bool skipRepairs = false;     // set by stage 15: stages 16 and 17 do nothing
+  Number actorNumber = Number::singular;  // the subject's: plural when two are joined
+  bool subjectJoined = false;             // "and" joins the first thing to another
+  std::string thirdPersonForm;            // written by stage 13, read by stage 15
+  bool skipRepairs = false;               // set by stage 15: stages 16 and 17 do nothing
 };
 
 EnglishWorking englishWorkingFrom(const RenderValues& values);
@@ -46,22 +47,38 @@ EnglishWorking englishWorkingFrom(const RenderValues& values);
 std::string thirdPersonSingular(std::string_view word);
 
 // One stage of the English pipeline: a text operation on the whole line.
+// The twenty numbered stages keep their numbers; the stages that move
+// adverbs to their English places have none (0).
 struct EnglishStage {
+  int number;
   std::string_view name;
   std::string (*run)(std::string text, const MottoState& state, EnglishWorking& working);
 };
 
 constexpr int kEnglishStageCount = 20;
 
-// The stages in the order they run; stage n is kEnglishStages[n - 1]. The
-// grammar stages (5 to 9, 11 to 15, 18) carry auxiliaries, "be", reflexive
-// objects, commands, the third person, negation and questions; the others
-// repair the caption markup, spacing and what earlier stages leave. Stages
-// 16 and 17 change nothing once stage 15 has set `skipRepairs`.
-extern const std::array<EnglishStage, kEnglishStageCount> kEnglishStages;
+// The stages in the order they run. The grammar stages (5 to 9, 11 to 15,
+// 18) carry auxiliaries, "be", reflexive objects, commands, the third
+// person, negation and questions; the others repair the caption markup,
+// spacing and what earlier stages leave. Stages 16 and 17 change nothing
+// once stage 15 has set `skipRepairs`.
+extern const std::array<EnglishStage, kEnglishStageCount + 2> kEnglishStages;
 
-// Stage `stage` (1 to 20) applied to `text`; any other number changes
-// nothing.
+// A question adverb ("where", "when", "why", "how"...) of a statement asks
+// its question: it stands first and the subject and the auxiliary change
+// places ("where do you go?", "when will you come?").
+std::string askWithQuestionAdverb(std::string text, const MottoState& state,
+                                  EnglishWorking& working);
+// An adverb of frequency stands where English puts it: before the verb of a
+// command ("never go!", "let him always remember!"), after the first
+// auxiliary or "be" of a statement, else before its verb ("I will always
+// love you", "I am always free", "he never fears"). "Never" takes the place
+// of a "not" ("never go!", "he will never go").
+std::string placeFrequencyAdverb(std::string text, const MottoState& state,
+                                 EnglishWorking& working);
+
+// The numbered stage `stage` (1 to 20) applied to `text`; any other number
+// changes nothing.
 std::string englishStage(int stage, std::string text, const MottoState& state,
                          EnglishWorking& working);
 
@@ -69,7 +86,14 @@ std::string englishStage(int stage, std::string text, const MottoState& state,
 // the closing mark removed: the finished English meaning.
 std::string runEnglishPipeline(std::string text, const MottoState& state, EnglishWorking& working);
 
-// The whole English half: what `finalEnglish` receives.
+// Whether any section holds a word the meaning could say: a pronoun, noun or
+// adjective of a thing, a verb (or a tense that Latin says with a verb of
+// its own), an adverb or a preposition. Articles and a bare tense say
+// nothing.
+bool englishHasWords(const MottoState& state);
+
+// The whole English half: what `finalEnglish` receives; empty when the
+// motto holds no word.
 std::string renderEnglish(const MottoState& state, const Lexicon& lexicon,
                           const RenderValues& values);
 

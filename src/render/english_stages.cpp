@@ -3,8 +3,11 @@
 // tense, agreement, commands, negation and questions; the repair stages mend
 // the caption markup, spacing and the side effects of earlier stages.
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "render/english_render.h"
+#include "render/english_words.h"
 #include "render/replacements.h"
 #include "text/textops.h"
 
@@ -14,6 +17,28 @@ namespace {
 
 std::string trimmed(const std::string& t) {
   return std::string(text::trimSpaces(t));
+}
+
+// The tense phrase "should" of a ticked act.
+bool isCommand(const MottoState& s) {
+  return s.actionTickBoc.Value == 1 && s.verbTenseText.Caption == "should";
+}
+
+// Subject pronouns after "let" take their object forms.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kSubjectAsObject = {{
+    {"i", "me"},
+    {"we", "us"},
+    {"he", "him"},
+    {"she", "her"},
+    {"they", "them"},
+}};
+
+// The text ending in exactly one closing mark, `mark`: whatever marks and
+// spaces it ended with give way.
+std::string withClosingMark(std::string text, char mark) {
+  while (!text.empty() && std::string_view(" .!?").find(text.back()) != std::string_view::npos)
+    text.pop_back();
+  return text + mark;
 }
 
 // 1
@@ -72,23 +97,26 @@ std::string thirdPersonOfTwoVerbs(std::string text, const MottoState&, EnglishWo
 // 9: "be" after the present auxiliary, then the auxiliary dropped after "I"
 // and "we" as whole words, so that "the taxi does" and "I ... dog" keep
 // their nouns.
-std::string formsOfBe(std::string text, const MottoState&, EnglishWorking&) {
+std::string formsOfBe(std::string text, const MottoState&, EnglishWorking& w) {
   text = " " + text;
-  text::applyReplacements(text, kBeAfterDo);
+  // "I am" only for the speaker alone: "you and I are".
+  const bool speakerAlone =
+      w.verbPerson == Person::first && w.verbNumber == Number::singular && !w.subjectJoined;
+  applyReplacements(text, kBeAfterDo, {.speakerAlone = speakerAlone});
   text.erase(0, 1);
   text::replaceWholeWord(text, "i do", "i");
   text::replaceWholeWord(text, "we do", "we");
   return text;
 }
 
-// 10: the added space lets a leading "a" match.
-std::string articleBeforeVowel(std::string text, const MottoState&, EnglishWorking&) {
-  for (char vowel : {'e', 'a', 'i', 'o', 'u'}) {
-    const std::string from = std::string(" a ") + vowel;
-    const std::string to = std::string(" an ") + vowel;
-    text = trimmed(text::replaceEvery(" " + text, from, to));
-  }
-  return text;
+// 10: the article by the sound of the word that follows it: "an eagle", "a
+// university", "an hour". Only the lower-case article is an article here
+// (the captions of the pronoun menus are lower-cased by then).
+std::string articleBySound(std::string text, const MottoState&, EnglishWorking&) {
+  std::vector<std::string> words = wordsOf(text);
+  for (std::size_t i = 0; i + 1 < words.size(); ++i)
+    if (words[i] == "a" || words[i] == "an") words[i] = articleBefore(words[i + 1]);
+  return joinWords(words);
 }
 
 // 11
@@ -125,14 +153,15 @@ std::string hasForHaves(std::string text, const MottoState&, EnglishWorking&) {
 std::string spacesAndClosingMark(std::string text, const MottoState&, EnglishWorking& w) {
   if (w.skipRepairs) return text;
   text::replaceEveryInPlace(text, "  ", " ");
-  if (!text::contains(text, ".") && !text::contains(text, "!")) text = trimmed(text) + ".";
+  if (!text::contains(text, ".") && !text::contains(text, "!") && !text::contains(text, "?"))
+    text = trimmed(text) + ".";
   return text;
 }
 
 // 17
 std::string lateRepairs(std::string text, const MottoState& s, EnglishWorking& w) {
   if (w.skipRepairs) return text;
-  applyReplacements(text, kLateRepairs, s.notButton.Value == 1);
+  applyReplacements(text, kLateRepairs, {.negated = s.notButton.Value == 1});
   return text;
 }
 
@@ -143,17 +172,24 @@ std::string capitalLetter(std::string text, const MottoState&, EnglishWorking&) 
   return text;
 }
 
-// 20
+// 20: a lone "i" wherever it stands ("Truth and I.").
 std::string wordI(std::string text, const MottoState&, EnglishWorking&) {
-  text::replaceEveryInPlace(text, " i ", " I ");
+  text::replaceWholeWord(text, "i", "I");
   return text;
 }
 
 // 12
 std::string commandStage(std::string text, const MottoState& state, EnglishWorking& w) {
-  if (state.verbTenseText.Caption != "should") return text;
+  if (!isCommand(state)) return text;
   text = std::string(text::trimSpaces(text::replaceEvery(" " + text, " should ", " ")));
   text = std::string(text::trimSpaces(text::replaceEvery(" " + text, ".", "!")));
+  if (w.subjectJoined) {
+    // "Let you and me fear!", "let the girl and the boy go!"; a joined "you"
+    // keeps its subject: "you and he, love me!" reads "you and he love me!".
+    if (w.verbPerson == Person::second) return text;
+    for (auto [subject, object] : kSubjectAsObject) text::replaceWholeWord(text, subject, object);
+    return "let " + text;
+  }
   if (w.verbPerson == Person::third) text = "let " + text;
   // The speaker is the first word; words that merely contain "i " or "we"
   // ("taxi", "power") stay whole.
@@ -168,16 +204,17 @@ std::string commandStage(std::string text, const MottoState& state, EnglishWorki
   return text;
 }
 
-// 15: may set `skipRepairs`, which makes stages 16 and 17 do nothing.
+// 15: may set `skipRepairs`, which makes stages 16 and 17 do nothing. Only
+// an act can be negated.
 std::string negationStage(std::string text, const MottoState& state, EnglishWorking& w) {
-  if (state.notButton.Value != 1) return text;
+  if (state.notButton.Value != 1 || state.actionTickBoc.Value != 1) return text;
   text::applyReplacements(text, kNegatedAuxiliaries);
   text::replaceWholeWord(text, w.thirdPersonForm, w.thirdPersonForm + " not ");
   const std::string& tense = state.verbTenseText.Caption;
   const std::string& verb = state.verbText.Caption;
   if (tense == "should") text::replaceWholeWord(text, verb, " not " + verb);
-  if (text::contains(tense, "should") &&
-      text::contains(text::lowerCase(state.actorPronounText.Caption), "you")) {
+  // A command to "you" forbids with "don't"; "you and I" are "we".
+  if (text::contains(tense, "should") && w.verbPerson == Person::second) {
     text::replaceEveryInPlace(text, " not", " don't");
     w.skipRepairs = true;
   } else if (!text::contains(text, " not ") && w.verbPerson != Person::third) {
@@ -186,43 +223,48 @@ std::string negationStage(std::string text, const MottoState& state, EnglishWork
   return text;
 }
 
-// 18
+// 18: a broad question wraps the sentence; "who" or "what" as a word asks
+// one. The sentence ends with one mark.
 std::string questionStage(std::string text, const MottoState& state, EnglishWorking&) {
-  if (state.whyOption) text = "why is it that " + text + "?";
-  if (state.isItThatOption) text = "Is it the case that " + text + "?";
-  if (state.whenIsItOption) text = "When is it that " + text + "?";
+  bool asks = state.whyOption || state.isItThatOption || state.whenIsItOption;
+  if (state.whyOption) text = "why is it that " + text;
+  if (state.isItThatOption) text = "Is it the case that " + text;
+  if (state.whenIsItOption) text = "When is it that " + text;
   std::string lower = text::lowerCase(text);
-  if (text::contains(lower, "what ") || text::contains(lower, "who ")) text += '?';
-  if (text::contains(lower, " what") || text::contains(lower, " who")) text += '?';
-  text::replaceEveryInPlace(text, ".?", "?");
-  // Words such as "whole" are no question.
-  if (text::contains(text::lowerCase(text), "whol")) text::replaceEveryInPlace(text, "?", ".");
-  return text;
+  for (std::string_view word : {"who", "what"}) {
+    std::string probe = lower;
+    text::replaceWholeWord(probe, word, "\x01");
+    if (text::contains(probe, "\x01")) asks = true;
+  }
+  return asks ? withClosingMark(std::move(text), '?') : text;
 }
 
 }  // namespace
 
-const std::array<EnglishStage, kEnglishStageCount> kEnglishStages = {{
-    {"early repairs", earlyRepairs},
-    {"close the sentence", closeSentence},
-    {"collapse doubled spaces", collapseSpaces},
-    {"comparison words", comparisonWords},
-    {"present tense auxiliary", presentAuxiliary},
-    {"past tense auxiliary", pastAuxiliary},
-    {"past of \"be\"", pastOfBe},
-    {"third person of \"swear\" and \"promise\"", thirdPersonOfTwoVerbs},
-    {"forms of \"be\" and the dropped \"do\"", formsOfBe},
-    {"articles \"a\" and \"an\"", articleBeforeVowel},
-    {"reflexive objects", reflexiveObjects},
-    {"commands", commandStage},
-    {"third person singular", thirdPersonStage},
-    {"\"haves\"", hasForHaves},
-    {"negation", negationStage},
-    {"spaces and closing mark", spacesAndClosingMark},
-    {"late repairs", lateRepairs},
-    {"questions", questionStage},
-    {"capital letter", capitalLetter},
-    {"the word \"I\"", wordI},
+const std::array<EnglishStage, kEnglishStageCount + 2> kEnglishStages = {{
+    {1, "early repairs", earlyRepairs},
+    {2, "close the sentence", closeSentence},
+    {3, "collapse doubled spaces", collapseSpaces},
+    {4, "comparison words", comparisonWords},
+    {5, "present tense auxiliary", presentAuxiliary},
+    {6, "past tense auxiliary", pastAuxiliary},
+    {7, "past of \"be\"", pastOfBe},
+    {8, "third person of \"swear\" and \"promise\"", thirdPersonOfTwoVerbs},
+    {9, "forms of \"be\" and the dropped \"do\"", formsOfBe},
+    {10, "articles \"a\" and \"an\" by sound", articleBySound},
+    {11, "reflexive objects", reflexiveObjects},
+    {12, "commands", commandStage},
+    {13, "third person singular", thirdPersonStage},
+    {14, "\"haves\"", hasForHaves},
+    {15, "negation", negationStage},
+    // After the verb has its final form and negation: the adverbs move.
+    {0, "question adverb", askWithQuestionAdverb},
+    {0, "adverbs of frequency", placeFrequencyAdverb},
+    {16, "spaces and closing mark", spacesAndClosingMark},
+    {17, "late repairs", lateRepairs},
+    {18, "questions", questionStage},
+    {19, "capital letter", capitalLetter},
+    {20, "the word \"I\"", wordI},
 }};
 
 std::string thirdPersonSingular(std::string_view w) {
@@ -240,8 +282,9 @@ std::string thirdPersonSingular(std::string_view w) {
 
 std::string englishStage(int stage, std::string text, const MottoState& state,
                          EnglishWorking& working) {
-  if (stage < 1 || stage > kEnglishStageCount) return text;
-  return kEnglishStages[static_cast<std::size_t>(stage - 1)].run(std::move(text), state, working);
+  for (const EnglishStage& s : kEnglishStages)
+    if (s.number == stage && stage != 0) return s.run(std::move(text), state, working);
+  return text;
 }
 
 std::string runEnglishPipeline(std::string text, const MottoState& state, EnglishWorking& working) {
@@ -249,6 +292,16 @@ std::string runEnglishPipeline(std::string text, const MottoState& state, Englis
     text = stage.run(std::move(text), state, working);
   for (const Replacement& row : kFinalSpacing)
     while (text::contains(text, row.from)) text::replaceEveryInPlace(text, row.from, row.to);
+  // One closing mark: a run of them keeps the strongest, "?" over "!" over
+  // ".".
+  std::size_t marks = text.size();
+  while (marks > 0 && std::string_view(".!?").find(text[marks - 1]) != std::string_view::npos)
+    --marks;
+  if (text.size() - marks > 1) {
+    const std::string_view run = std::string_view(text).substr(marks);
+    const char mark = text::contains(run, "?") ? '?' : text::contains(run, "!") ? '!' : '.';
+    text = text.substr(0, marks) + mark;
+  }
   return text;
 }
 
@@ -256,7 +309,8 @@ EnglishWorking englishWorkingFrom(const RenderValues& values) {
   EnglishWorking w;
   w.verbPerson = values.verbPerson;
   w.verbNumber = values.verbNumber;
-  w.actorNumber = values.actor.number;
+  w.subjectJoined = values.actorJoined;
+  w.actorNumber = values.actorJoined ? Number::plural : values.actor.number;
   return w;
 }
 

@@ -55,9 +55,9 @@ constexpr std::array<Replacement, 4> kComparisonWordRows = {{
 }};
 
 // The text is padded with a leading space so that "i" matches at the start.
-constexpr std::array<Replacement, 3> kBeAfterDoRows = {{
+constexpr std::array<ConditionalReplacement, 3> kBeAfterDoRows = {{
     {"does be", "is"},
-    {" i do be ", " I am "},
+    {" i do be ", " I am ", RepairWhen::speakerAlone},
     {"do be ", "are "},
 }};
 
@@ -142,7 +142,7 @@ const std::span<const Replacement> kNoliUmquam = kNoliUmquamRows;
 const std::span<const Replacement> kExAbShortForms = kExAbShortFormRows;
 const std::span<const Replacement> kEarlyRepairs = kEarlyRepairRows;
 const std::span<const Replacement> kComparisonWords = kComparisonWordRows;
-const std::span<const Replacement> kBeAfterDo = kBeAfterDoRows;
+const std::span<const ConditionalReplacement> kBeAfterDo = kBeAfterDoRows;
 const std::span<const Replacement> kLetObjects = kLetObjectRows;
 const std::span<const Replacement> kNegatedAuxiliaries = kNegatedAuxiliaryRows;
 const std::span<const ConditionalReplacement> kLateRepairs = kLateRepairRows;
@@ -151,9 +151,10 @@ const std::span<const Replacement> kPrepositionMarkup = kPrepositionMarkupRows;
 const std::span<const ReflexiveRow> kReflexives = kReflexiveRows;
 
 void applyReplacements(std::string& text, std::span<const ConditionalReplacement> rows,
-                       bool negated) {
+                       const RepairConditions& conditions) {
   for (const ConditionalReplacement& row : rows) {
-    if (row.when == RepairWhen::negated && !negated) continue;
+    if (row.when == RepairWhen::negated && !conditions.negated) continue;
+    if (row.when == RepairWhen::speakerAlone && !conditions.speakerAlone) continue;
     text::replaceEveryInPlace(text, row.from, row.to);
   }
 }

@@ -16,7 +16,14 @@ using text::Replacement;
 // When a row applies.
 enum class RepairWhen {
   always,
-  negated,  // only when the act is negated ("not" ticked)
+  negated,       // only when the act is negated ("not" ticked)
+  speakerAlone,  // only when the subject is "I" alone
+};
+
+// What the conditional rows look at.
+struct RepairConditions {
+  bool negated = false;
+  bool speakerAlone = false;
 };
 
 struct ConditionalReplacement {
@@ -27,7 +34,7 @@ struct ConditionalReplacement {
 
 // Applies the rows in order, skipping those whose condition does not hold.
 void applyReplacements(std::string& text, std::span<const ConditionalReplacement> rows,
-                       bool negated);
+                       const RepairConditions& conditions);
 
 // Latin ----------------------------------------------------------------------
 
@@ -52,8 +59,8 @@ extern const std::span<const Replacement> kEarlyRepairs;
 // arbitrary, the rows never overlap.
 extern const std::span<const Replacement> kComparisonWords;
 // Stage 9: "be" after the present auxiliary ("does be" before "do be", which
-// it contains).
-extern const std::span<const Replacement> kBeAfterDo;
+// it contains; "I am" before "do be", which it contains too).
+extern const std::span<const ConditionalReplacement> kBeAfterDo;
 // Stage 12: the object forms after "let" ("let he" before "let her" would
 // otherwise turn "let her" into "let himr").
 extern const std::span<const Replacement> kLetObjects;

@@ -17,7 +17,7 @@ struct Golden {
 // In the order of the Examples menu.
 constexpr Golden kGolden[] = {
     {"ex_i_love_you", "ego te amo", "I love you."},
-    {"ex_i_will_love_you_always", "ego te semper amabo", "I will love you always."},
+    {"ex_i_will_love_you_always", "ego te semper amabo", "I will always love you."},
     {"ex_truth_and_freedom", "veritas et libertas ", "Truth and freedom."},
     {"ex_god_is_with_me", "Deus mihi adest", "God is near to me."},
     {"ex_without_fear", " sine metu ", "Without fear."},

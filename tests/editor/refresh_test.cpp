@@ -202,7 +202,7 @@ TEST(Refresh, ForbiddingCommandWithTheActUnticked) {
   b.s.verbText.Visible = b.s.verbTenseText.Visible = false;
   ASSERT_NO_THROW(tick(b.s));
   ASSERT_NO_THROW(tick(b.s));
-  EXPECT_EQ(b.s.finalEnglish, "");
+  EXPECT_EQ(b.s.finalEnglish, "You.");
   EXPECT_EQ(b.s.finalLatin, "tu ");  // no act: no command, nothing forbidden
 }
 

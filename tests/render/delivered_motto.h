@@ -46,6 +46,17 @@ inline int findLatin(Table table, std::size_t field, std::string_view latin) {
   }
   return -1;
 }
+// The same among the entries whose English meaning begins with `gloss`.
+inline int findLatin(Table table, std::size_t field, std::string_view latin,
+                     std::string_view gloss) {
+  const Lexicon& lex = delivered().lexicon;
+  for (std::size_t i = 0; i < lex.capacity(table); ++i) {
+    auto f = text::fieldAt(lex.line(table, i), field);
+    if (f && *f == latin && lex.entryGloss(tableInfo(table).kind, i).starts_with(gloss))
+      return static_cast<int>(i);
+  }
+  return -1;
+}
 inline int noun(std::string_view nominative) {
   return findLatin(Table::noun, 5, nominative);
 }

@@ -74,12 +74,12 @@ TEST(EnglishEndToEnd, ExamplesFromSlotsToMeaning) {
            .act("do/does/dost/doth", kAmo)
            .acted("A", kAquila),
        "The good dog loves an eagle."},
-      {"comparative of the first thing follows",
+      {"comparative of the first thing stands where the positive would",
        MottoBuilder()
            .actor("The (single)", kCanis, kBonus, "(more good)")
            .act("do/does/dost/doth", kAmo)
            .acted("A", kAquila),
-       "The dog better loves an eagle."},
+       "The better dog loves an eagle."},
       {"comparative of the second thing goes first",
        MottoBuilder()
            .actor("A", kCanis)
@@ -140,7 +140,14 @@ TEST(EnglishEndToEnd, ExamplesFromSlotsToMeaning) {
        "I had loved you."},
       {"irregular participle", MottoBuilder().actor("He").act("might have", kEo),
        "He might have gone."},
-      {"nothing ticked", MottoBuilder(), "."},
+      {"nothing ticked says nothing", MottoBuilder(), ""},
+      {"an article alone says nothing", MottoBuilder().actor("The (single)"), ""},
+      {"a ticked act without a verb says nothing",
+       MottoBuilder().actor("()").act("do/does/dost/doth", -1), ""},
+      {"a pronoun with a ticked act but no verb",
+       MottoBuilder().actor("He").act("do/does/dost/doth", -1), "He."},
+      {"can without a verb says what the Latin says", MottoBuilder().actor("He").act("can", -1),
+       "He can."},
       {"first thing alone", MottoBuilder().actor("The (single)", kCanis), "The dog."},
       {"plural article",
        MottoBuilder().actor("The (plural)", kCanis).act("do/does/dost/doth", kAmo).acted("It"),
@@ -169,13 +176,16 @@ TEST(EnglishEndToEnd, ExamplesFromSlotsToMeaning) {
            .acted("You (single)")
            .question(&MottoState::whyOption),
        "Why is it that he loves you?"},
-      {"adverb comes last",
+      {"an adverb of frequency stands before the verb",
        MottoBuilder()
            .actor("He")
            .act("do/does/dost/doth", kAmo)
            .acted("It")
            .manner(kSemper, "always"),
-       "He loves it always."},
+       "He always loves it."},
+      {"other adverbs come last",
+       MottoBuilder().actor("He").act("do/does/dost/doth", kAmo).acted("It").manner(kBene, "well"),
+       "He loves it well."},
       {"verb ends the sentence", MottoBuilder().actor("He").act("do/does/dost/doth", kEo),
        "He goes."},
       {"two things linked in the preposition",
@@ -189,15 +199,15 @@ TEST(EnglishEndToEnd, ExamplesFromSlotsToMeaning) {
   for (const EndToEndCase& c : cases) EXPECT_EQ(english(c.motto), c.english) << c.name;
 }
 
-// The state of the fault report: "You (single)", "should", "not", then the
-// act unticked. The English meaning becomes empty, and nothing fails.
-TEST(EnglishEndToEnd, ACommandToYouWithoutTheActIsEmpty) {
+// "You (single)" with "should" and "not", then the act unticked: no act, no
+// command; the meaning is the pronoun, as the Latin is "tu".
+TEST(EnglishEndToEnd, ACommandToYouWithoutTheActIsThePronoun) {
   MottoBuilder b = MottoBuilder().actor("You (single)").act("should", kAmo).negated();
   b.s.actionTickBoc.Value = 0;
   b.s.verbText.Visible = b.s.verbTenseText.Visible = false;
   b.s.verbText.Tag = "blank";
   MottoState s = rendered(b);
-  EXPECT_EQ(s.finalEnglish, "");
+  EXPECT_EQ(s.finalEnglish, "You.");
 }
 
 TEST(EnglishNounPhrases, PiecesBeforeCleanUp) {
@@ -223,7 +233,7 @@ TEST(EnglishNounPhrases, PiecesBeforeCleanUp) {
       {"comparative in the second thing goes first",
        withCaptions(
            MottoBuilder().actor("He").act("will", kAmo).acted("A", kCanis, kBonus, "(more good)")),
-       "he ", "a more good) dog", ""},
+       "he ", "a  better) dog", ""},
       {"adjective of the first thing after the noun",
        withCaptions(MottoBuilder().actor("A", kCanis, kMolestus, "( offensive)")),
        "a dog  offensive)", "", ""},
