@@ -185,6 +185,25 @@ TEST_F(LatinMends, JoinedSubjectsAndShortMottos) {
              MottoBuilder().actor("Who").act("do/does/dost/doth", amare).acted("You (single)"));
        },
        "quis te amat"},
+      {"the pronoun of an of-link stays in a short motto",
+       [] { return shortMotto(MottoBuilder().actor("()", noun("amor")).linkActor(false, "he")); },
+       "amor eius"},
+      {"an and-link with nothing in it, in the second thing",
+       [=] {
+         return MottoBuilder()
+             .actor("I")
+             .act("do/does/dost/doth", amare)
+             .acted("You (single)")
+             .linkActed(true, "()");
+       },
+       "ego te amo"},
+      {"an and-link with nothing in it, in the prepositional phrase",
+       [] {
+         return MottoBuilder()
+             .preposition(preposition("cum"), "with", "the (single)", noun("canis"))
+             .linkPreposition(true, "()");
+       },
+       "cum cane"},
       {"an and-link with nothing in it",
        [=] {
          return MottoBuilder()
