@@ -1,5 +1,7 @@
 """The case a verb governs: the marker "(+DAT)", "(+ABL)" or "(+GEN)" in the
-meaning part of the verbs whose object is not accusative.
+meaning part of the verbs whose object is not accusative, and "(+NOM)" for
+the verbs that, like "to be", link their subject to a predicate in the
+nominative ("liber natus sum": I was born free; "fio", "maneo").
 
 The renderer puts the second thing of a motto in the case the chosen verb
 governs ("ego tibi credo", "utor libertate", "memento mei").  The marker
@@ -14,7 +16,7 @@ import re
 
 from lexicon_headwords import headword
 
-CASES = ("DAT", "ABL", "GEN")
+CASES = ("DAT", "ABL", "GEN", "NOM")
 MARKERS = tuple(f"(+{c})" for c in CASES)
 
 # The verbs, as "first person  infinitive" of the delivered line (the
@@ -244,6 +246,14 @@ GEN  miseresco miserescere
 GEN  indigeo indigere
 GEN  taedeo taedere
 GEN  taedere taedere
+NOM  nascor nasci
+NOM  renascor renasci
+NOM  fio fieri
+NOM  maneo manere
+NOM  permaneo permanere
+NOM  remaneo remanere
+NOM  morior mori
+NOM  existo existere
 """
 
 
@@ -281,7 +291,7 @@ def headword_end(meaning):
 # The source's own note of the same case, which the marker makes redundant:
 # "favor (with DAT), befriend" reads "favor (+DAT), befriend".
 def _note(case):
-    word = {"DAT": "dat", "ABL": "abl", "GEN": "gen"}[case]
+    word = {"DAT": "dat", "ABL": "abl", "GEN": "gen", "NOM": "nom"}[case]
     return re.compile(rf"\s*\((?:with )?{word}\.?\)|;\s*(?:\(with {word}\.?\)|with {word}\.?)(?=;|$)",
                       re.IGNORECASE)
 

@@ -146,10 +146,11 @@ std::string Lexicon::perfectParticiple(LexIndex index, Number number, Gender gen
 
 Case Lexicon::verbObjectCase(LexIndex index) const {
   if (index.isBlank()) return Case::accusative;
-  static constexpr std::array<std::pair<std::string_view, Case>, 3> kMarkers = {{
+  static constexpr std::array<std::pair<std::string_view, Case>, 4> kMarkers = {{
       {"(+DAT)", Case::dative},
       {"(+ABL)", Case::ablative},
       {"(+GEN)", Case::genitive},
+      {"(+NOM)", Case::nominative},  // a linking verb, as "to be"
   }};
   const std::string_view meaning = entryGloss("verb", index);
   for (const auto& [marker, objectCase] : kMarkers)

@@ -103,8 +103,9 @@ class Lexicon {
   // "amatae", "amata").
   std::string perfectParticiple(LexIndex index, Number number, Gender gender) const;
   // The case of the verb's object: the meaning part of the verb line marks a
-  // verb whose object is not accusative with "(+DAT)", "(+ABL)" or "(+GEN)".
-  // "blank" gives the accusative.
+  // verb whose object is not accusative with "(+DAT)", "(+ABL)" or "(+GEN)",
+  // and a verb that links a predicate as "to be" does with "(+NOM)". "blank"
+  // gives the accusative.
   Case verbObjectCase(LexIndex index) const;
 
  private:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "render/english_words.h"
 #include "render/latin_render.h"
 #include "render/replacements.h"
 
@@ -120,6 +121,15 @@ LatinPieces buildLatinPieces(const MottoState& s, const RenderValues& v, const L
       pieces.latinNegation.clear();
     } else {
       pieces.latinNegation = "non";
+    }
+    // "Not always": the negation stands before an adverb of frequency, as
+    // the English puts it ("non semper", not "semper non", which says
+    // "always not").
+    const bool frequency = !never && !pieces.latinAdverb.empty() &&
+                           isFrequencyAdverb(lexicon.englishHeadword("adverb", s.adVerbText.Tag));
+    if (frequency && !forbids(s, v)) {
+      pieces.latinAdverb = pieces.latinNegation + " " + pieces.latinAdverb;
+      pieces.latinNegation.clear();
     }
   }
   return pieces;

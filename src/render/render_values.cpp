@@ -305,15 +305,14 @@ RenderValues readRenderValues(const MottoState& s, const Lexicon& lexicon) {
     readThing(v, ThingId::second, PronounColumn::secondThing, s, lexicon);
     readThing(v, ThingId::linkedSecond, PronounColumn::object, s, lexicon);
     v.verbIndex = s.verbText.Tag;
-    if (v.verbIndex == "0") {
-      // The verb "to be" links two names of one thing: nominative, and a
-      // second thing without its own noun takes the first thing's gender
-      // and number.
-      v.actedCase = Case::nominative;
+    // The verb "to be", and the verbs that link as it does ("born",
+    // "remain": marked with the nominative), link two names of one thing:
+    // nominative, and a second thing without its own noun takes the
+    // subject's gender and number ("ego libera nata sum").
+    v.actedCase = v.verbIndex == "0" ? Case::nominative : lexicon.verbObjectCase(v.verbIndex);
+    if (v.actedCase == Case::nominative) {
       agreeWithActor(v, ThingId::second, s);
       agreeWithActor(v, ThingId::linkedSecond, s);
-    } else {
-      v.actedCase = lexicon.verbObjectCase(v.verbIndex);
     }
   }
 

@@ -17,7 +17,7 @@ using namespace lexorra;
 using lexorra::testing::findEntry;
 using lexorra::testing::lexicon;
 
-constexpr std::array<std::string_view, 3> kMarkers = {"(+DAT)", "(+ABL)", "(+GEN)"};
+constexpr std::array<std::string_view, 4> kMarkers = {"(+DAT)", "(+ABL)", "(+GEN)", "(+NOM)"};
 
 // Every filled entry of a table.
 std::vector<long> entries(Table table) {

@@ -98,6 +98,29 @@ TEST_F(LatinMends, ThingsWithoutANounArePersonsOrThings) {
   });
 }
 
+TEST_F(LatinMends, LinkingVerbsTakeAPredicateLikeBe) {
+  const int nasci = verb("nasci");
+  expectLatin({
+      {"a woman: I was born free",
+       [=] {
+         return femaleSpeaker(
+             actedAdjective(MottoBuilder().actor("I").act("did/didst", nasci), "()", "liber"));
+       },
+       "ego libera nata sum"},
+      {"we were born free",
+       [=] {
+         return actedAdjective(MottoBuilder().actor("We").act("did/didst", nasci), "()", "liber");
+       },
+       "nos liberi nati sumus"},
+      {"I remain free",
+       [] {
+         return actedAdjective(MottoBuilder().actor("I").act("do/does/dost/doth", verb("manere")),
+                               "()", "liber");
+       },
+       "ego liber maneo"},
+  });
+}
+
 TEST_F(LatinMends, ParticiplesAgreeWithTheSubject) {
   const int nasci = verb("nasci");
   expectLatin({
@@ -336,6 +359,22 @@ TEST_F(LatinMends, CommandsWishesAndNegation) {
              MottoBuilder().actor("He").act("should", timere).negated().manner(never, "never"));
        },
        "ne umquam timeat"},
+      {"he is not always happy: non before semper",
+       [=] {
+         return actedAdjective(MottoBuilder().actor("He").act("do/does/dost/doth", 0).negated(),
+                               "()", "felix")
+             .manner(adverb("semper"), "always");
+       },
+       "is felix non semper est"},
+      {"let him not always fear",
+       [=] {
+         return MottoBuilder()
+             .actor("He")
+             .act("should", timere)
+             .negated()
+             .manner(adverb("semper"), "always");
+       },
+       "is ne semper timeat"},
       {"he will never go",
        [=] {
          return MottoBuilder()
