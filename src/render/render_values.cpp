@@ -167,10 +167,13 @@ void readThing(RenderValues& values, ThingId id, PronounColumn column, const Mot
 }
 
 // After the verb "to be" a second thing without a noun agrees with the
-// subject.
+// subject ("nos liberi sumus"). A personal pronoun keeps its own gender and
+// number: "I am her" is "ego ea sum", "what am I?" "quid sum".
 void agreeWithActor(RenderValues& values, ThingId id, const MottoState& state) {
   ThingValues& thing = values.of(id);
   if ((state.*lexorra::thing(id).noun).Tag != kBlank) return;
+  const bool demonstrative = thing.pronounIndex == "3" || thing.pronounIndex == "5";
+  if (thing.pronounIndex != kBlank && !demonstrative) return;
   thing.gender = values.subjectGender;
   thing.number = values.actorJoined ? Number::plural : values.actor.number;
 }

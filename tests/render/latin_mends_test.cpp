@@ -121,6 +121,22 @@ TEST_F(LatinMends, LinkingVerbsTakeAPredicateLikeBe) {
   });
 }
 
+TEST_F(LatinMends, APronounAfterBeKeepsItsOwnGender) {
+  expectLatin({
+      {"what am I?",
+       [] { return MottoBuilder().actor("I").act("do/does/dost/doth", 0).acted("what"); },
+       "ego quid sum"},
+      {"the girl is her",
+       [] {
+         return MottoBuilder()
+             .actor("The (single)", noun("puella"))
+             .act("do/does/dost/doth", 0)
+             .acted("him");
+       },
+       "puella is"},
+  });
+}
+
 TEST_F(LatinMends, ParticiplesAgreeWithTheSubject) {
   const int nasci = verb("nasci");
   expectLatin({

@@ -209,13 +209,17 @@ TEST(RenderValues, ToBeMakesTheSecondThingAgree) {
   EXPECT_EQ(code(v.acted.number), 1);
   EXPECT_EQ(code(v.acted.gender), 0);  // "we" are persons: "nos boni"
 
-  // A pronoun alone ("him") also takes the first thing's values: the test is
-  // on the noun's tag.
+  // A personal pronoun keeps its own gender: "the eagle is him" says "is".
   v = readRenderValues(
       MottoBuilder().actor("The (single)", kAquila).act("do/does/dost/doth", kSum).acted("him").s,
       lexicon());
-  EXPECT_EQ(code(v.acted.gender), 1);
+  EXPECT_EQ(v.acted.gender, Gender::masculine);
   EXPECT_EQ(v.acted.pronounIndex, "14");
+  // A demonstrative without a noun agrees: "aquila haec".
+  v = readRenderValues(
+      MottoBuilder().actor("The (single)", kAquila).act("do/does/dost/doth", kSum).acted("This").s,
+      lexicon());
+  EXPECT_EQ(v.acted.gender, Gender::feminine);
 
   // "and" in the first thing makes it plural, in the two things' common
   // gender, else the masculine.
