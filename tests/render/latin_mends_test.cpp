@@ -126,7 +126,7 @@ TEST_F(LatinMends, APronounAfterBeKeepsItsOwnGender) {
       {"what am I?",
        [] { return MottoBuilder().actor("I").act("do/does/dost/doth", 0).acted("what"); },
        "ego quid sum"},
-      {"the girl is her",
+      {"the girl is him: the pronoun stays masculine",
        [] {
          return MottoBuilder()
              .actor("The (single)", noun("puella"))
