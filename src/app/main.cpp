@@ -6,5 +6,8 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  return lexorra::app::runProgram(lexorra::programFolder());
+  // `lexorra FILE` opens the motto file FILE at start.
+  std::optional<std::filesystem::path> mottoFile;
+  if (argc > 1) mottoFile = argv[1];
+  return lexorra::app::runProgram(lexorra::programFolder(), mottoFile);
 }

@@ -5,10 +5,11 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
-#include "motto/motto_state.h"
 #include "english/english.h"
 #include "lexicon/lexicon.h"
+#include "motto/motto_state.h"
 #include "ui/about.h"
 #include "ui/main_window.h"
 #include "ui/picker_window.h"
@@ -43,13 +44,18 @@ std::unique_ptr<Program> createProgram();
 void Form_Load(Program& program, const std::filesystem::path& dataFolder);
 
 // Form_Load, reporting a failure in a message box that names the file and the
-// problem. Returns false after a failure.
-bool startUp(Program& program, const std::filesystem::path& dataFolder);
+// problem. Returns false after a failure. Then opens `mottoFile`, when given,
+// as "Open..." does: a file that cannot be used is reported with its line
+// and reason, and the program goes on with the empty motto.
+bool startUp(Program& program, const std::filesystem::path& dataFolder,
+             const std::optional<std::filesystem::path>& mottoFile = std::nullopt);
 
-// The whole run: creates the program, starts it up from `dataFolder` and runs
-// the event loop. Returns the program's exit status: 1 when the start-up
-// failed (after the message box), otherwise what the event loop returns.
-int runProgram(const std::filesystem::path& dataFolder);
+// The whole run: creates the program, starts it up from `dataFolder` (opening
+// `mottoFile` when given) and runs the event loop. Returns the program's exit
+// status: 1 when the start-up failed (after the message box), otherwise what
+// the event loop returns.
+int runProgram(const std::filesystem::path& dataFolder,
+               const std::optional<std::filesystem::path>& mottoFile = std::nullopt);
 
 // The about window: disables the main window until it is closed or left.
 void showAbout(Program& program);

@@ -51,7 +51,7 @@ ui::PickerWindowBase* pickerFor(Program& program, SlotKind kind) {
 void connectPicker(Program& program, ui::PickerWindowBase& picker) {
   Program* p = &program;
   picker.setHooks({
-      .changed = [p] { p->form->showModel(); },
+      .changed = [p] { p->form->pickerVisitEnded(); },
       .cancelled = [p] { p->form->cancelSlotEdit(); },
       .failed = [p](const QString& problem) { p->form->reportRenderProblem(problem); },
   });
@@ -125,22 +125,24 @@ void Form_Load(Program& program, const std::filesystem::path& dataFolder) {
   form.activateWindow();
 }
 
-bool startUp(Program& program, const std::filesystem::path& dataFolder) {
+bool startUp(Program& program, const std::filesystem::path& dataFolder,
+             const std::optional<std::filesystem::path>& mottoFile) {
   try {
     Form_Load(program, dataFolder);
+    if (mottoFile) program.form->openMottoFile(*mottoFile);
     return true;
   } catch (const std::exception& failure) {
     program.splash->hide();
-    ui::showMessage(
-        nullptr, ui::MessageKind::critical, "Lexorra",
-        QString("Lexorra cannot start.\n\n%1").arg(QString::fromLocal8Bit(failure.what())));
+    ui::showMessage(nullptr, ui::MessageKind::critical, "Lexorra",
+                    QString("Lexorra cannot start.\n\n%1").arg(ui::failureText(failure)));
     return false;
   }
 }
 
-int runProgram(const std::filesystem::path& dataFolder) {
+int runProgram(const std::filesystem::path& dataFolder,
+               const std::optional<std::filesystem::path>& mottoFile) {
   auto program = createProgram();
-  if (!startUp(*program, dataFolder)) return 1;
+  if (!startUp(*program, dataFolder, mottoFile)) return 1;
   return QApplication::exec();
 }
 
