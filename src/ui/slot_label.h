@@ -1,11 +1,19 @@
-// A word label of the main window: shows one WordSlot and reports clicks and
-// mouse movement; it holds nothing the slot does not.
+// A word label of the main window: shows one WordSlot and reports clicks,
+// Enter and Space (which open the slot's tool, as a click does) and mouse
+// movement; it holds nothing the slot does not. It takes the focus by Tab and
+// shows it with a dotted frame.
 #pragma once
 
 #include <QLabel>
 #include <QPoint>
 
 namespace lexorra::ui {
+
+// Draws the dotted frame that shows a label has the focus.
+void drawFocusFrame(QWidget& widget);
+
+// True for the keys that work a focused label as a click does.
+bool isActivationKey(int key);
 
 class SlotLabel : public QLabel {
   Q_OBJECT
@@ -19,6 +27,8 @@ class SlotLabel : public QLabel {
   void showCaption(const QString& caption, const QFont& face);
 
  signals:
+  // `globalPos` is where a pop-up menu opens: at the mouse for a click,
+  // below the label for a key.
   void clicked(int slotIndex, QPoint globalPos);
   void hovered(int slotIndex);
 
@@ -27,27 +37,15 @@ class SlotLabel : public QLabel {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   int slotIndex_;
   bool secondClickOfDouble_ = false;
-};
-
-// A label that reports clicks (the Latin motto: a click opens the font menu).
-class ClickLabel : public QLabel {
-  Q_OBJECT
- public:
-  using QLabel::QLabel;
- signals:
-  void clicked(QPoint globalPos);
-
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-
- private:
-  bool secondClickOfDouble_ = false;
+  QString caption_;
+  QFont face_;
 };
 
 }  // namespace lexorra::ui
