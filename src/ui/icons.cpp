@@ -1,7 +1,9 @@
 #include "ui/icons.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
 
 namespace lexorra::ui {
@@ -19,13 +21,16 @@ constexpr Picture kThemeNames[] = {
     {ButtonPicture::useWord, "dialog-ok-apply"}, {ButtonPicture::noWord, "edit-delete"},
 };
 
-// Simple line drawings in the window's dark blue.
+// Simple line drawings in the buttons' text colour, so that they show on a
+// light and a dark desktop alike.
 QIcon drawnIcon(ButtonPicture picture) {
   QPixmap pixmap(32, 32);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(0, 0, 128), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  const QColor ink = QGuiApplication::palette().color(QPalette::ButtonText);
+  const bool darkGround = ink.lightness() > 128;
+  p.setPen(QPen(ink, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   switch (picture) {
     case ButtonPicture::reset:  // a sheet swept clean
       p.drawRect(8, 5, 16, 22);
@@ -53,11 +58,13 @@ QIcon drawnIcon(ButtonPicture picture) {
       break;
     }
     case ButtonPicture::useWord:  // a tick
-      p.setPen(QPen(QColor(0, 110, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.setPen(QPen(darkGround ? QColor(90, 210, 90) : QColor(0, 110, 0), 4, Qt::SolidLine,
+                    Qt::RoundCap, Qt::RoundJoin));
       p.drawPolyline(QPolygon({QPoint(6, 17), QPoint(13, 25), QPoint(27, 7)}));
       break;
     case ButtonPicture::noWord:  // a cross
-      p.setPen(QPen(QColor(160, 0, 0), 4, Qt::SolidLine, Qt::RoundCap));
+      p.setPen(QPen(darkGround ? QColor(240, 100, 100) : QColor(160, 0, 0), 4, Qt::SolidLine,
+                    Qt::RoundCap));
       p.drawLine(8, 8, 24, 24);
       p.drawLine(24, 8, 8, 24);
       break;

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPrinter>
@@ -175,6 +176,7 @@ void Form1::takeBackActivation() {
 void Form1::slotClicked(int slotIndex, QPoint globalPos) {
   const SlotInfo& info = kSlots[static_cast<std::size_t>(slotIndex)];
   const MottoState before = state_;
+  QWidget* focused = focusWidget();  // before a picker disables the window
   const std::optional<SlotClick> click = clickSlot(state_, info.slot);
   if (!click) return;
   switch (click->tool) {
@@ -198,6 +200,7 @@ void Form1::slotClicked(int slotIndex, QPoint globalPos) {
       showModel();
       pickerEdit_ = click->edit;
       visitStart_ = before;
+      focusBeforeVisit_ = focused;
       if (hooks_.openPicker) hooks_.openPicker(info.kind);
       return;
   }
@@ -217,6 +220,9 @@ void Form1::pickerVisitEnded() {
   }
   showModel();
   takeBackActivation();
+  if (state_.Enabled && focusBeforeVisit_ && focusBeforeVisit_->isVisible())
+    focusBeforeVisit_->setFocus(Qt::OtherFocusReason);
+  focusBeforeVisit_.clear();
 }
 
 void Form1::slotHovered(int slotIndex) {
@@ -245,6 +251,19 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::PaletteChange && finalEnglish_) applyColours();
+}
+
+// The English box copies its own selection; without one, Ctrl+C there is
+// the window's copy of the Latin, as everywhere else.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == finalEnglish_ && event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Copy)) {
+      event->setAccepted(finalEnglish_->textCursor().hasSelection());
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 SlotLabel* Form1::slotLabel(std::string_view name) const {

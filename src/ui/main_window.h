@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -144,6 +145,7 @@ class Form1 : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // main_window_layout.cpp
@@ -185,6 +187,7 @@ class Form1 : public QWidget {
   MottoHistory history_;
   std::optional<SlotEdit> pickerEdit_;    // the slot a picker is open for
   std::optional<MottoState> visitStart_;  // the motto before that visit
+  QPointer<QWidget> focusBeforeVisit_;    // gets the keyboard back after it
   QString lastRenderProblem_;             // shown once, not on every tick
   QTimer Timer1;
 

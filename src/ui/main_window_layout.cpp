@@ -32,7 +32,9 @@ constexpr int kSlotMinimumWidth = 118;
 constexpr int kSlotHeight = 28;
 constexpr int kSpacing = 4;
 constexpr int kLatinMinimumHeight = 56;
+constexpr int kLatinMaximumHeight = 150;  // two lines of the face at its largest
 constexpr int kEnglishMinimumHeight = 52;
+constexpr int kEnglishMaximumHeight = 90;
 // The size the window opens at when the screen has room for it.
 constexpr QSize kPreferredSize(1100, 640);
 
@@ -87,7 +89,7 @@ void Form1::buildWidgets() {
   page->setSpacing(6);
   auto* upper = new QHBoxLayout;
   upper->setSpacing(10);
-  page->addLayout(upper, 0);
+  page->addLayout(upper, 1);
 
   buildSections();
   buildOptionsColumn();
@@ -109,6 +111,7 @@ void Form1::buildWidgets() {
   for (int column : {kPronounColumn, kAdjectiveColumn, kNounColumn})
     grid->setColumnStretch(column, 1);
   for (int row = 0; row < kGridRows; ++row) grid->setRowMinimumHeight(row, 22);
+  grid->setRowStretch(kGridRows, 1);  // room to spare goes below the sections
   upper->addLayout(grid, 1);
 
   auto* column = new QVBoxLayout;
@@ -118,8 +121,8 @@ void Form1::buildWidgets() {
   column->addStretch(1);
   upper->addLayout(column, 0);
 
-  page->addWidget(finalLatin_, 3);
-  page->addWidget(finalEnglish_, 1);
+  page->addWidget(finalLatin_, 0);
+  page->addWidget(finalEnglish_, 0);
   auto* buttons = new QHBoxLayout;
   for (QWidget* b : std::initializer_list<QWidget*>{Command3, printButton, Command2})
     buttons->addWidget(b);
@@ -181,7 +184,9 @@ void Form1::buildSections() {
       auto* option = new QRadioButton(QString::fromLatin1(kOptionCaptions[k]), frame);
       option->setObjectName(QString("Option%1").arg(number));
       option->setAccessibleName(QString("%1: %2").arg(info.accessibleName, kOptionCaptions[k]));
-      option->setAutoExclusive(false);  // the state says which one is selected
+      // One of three, to the user and to assistive technology; the state
+      // says which.
+      option->setAutoExclusive(true);
       keepPlaceWhenHidden(option);
       row->addWidget(option);
       options_[number - 1] = option;
@@ -220,7 +225,7 @@ void Form1::buildOptionsColumn() {
     auto* option = new QRadioButton(QString::fromLatin1(kQuestions[i].caption), questionFrame_);
     option->setObjectName(latin1(kQuestions[i].name));
     option->setAccessibleName("Broad question: " + QString::fromLatin1(kQuestions[i].caption));
-    option->setAutoExclusive(false);
+    option->setAutoExclusive(true);
     questions->addWidget(option);
     questions_[i] = option;
   }
@@ -232,6 +237,7 @@ void Form1::buildOutputsAndButtons() {
   finalLatin_->setAutoFillBackground(true);
   finalLatin_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   finalLatin_->setMinimumHeight(kLatinMinimumHeight);
+  finalLatin_->setMaximumHeight(kLatinMaximumHeight);
   finalLatin_->setToolTip("The Latin motto: click for its typeface, right-click to copy");
 
   finalEnglish_ = new QTextEdit(this);
@@ -243,8 +249,12 @@ void Form1::buildOutputsAndButtons() {
   finalEnglish_->setAccessibleName("Meaning in English");
   finalEnglish_->setContextMenuPolicy(Qt::CustomContextMenu);
   finalEnglish_->setMinimumHeight(kEnglishMinimumHeight);
+  finalEnglish_->setMaximumHeight(kEnglishMaximumHeight);
   finalEnglish_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   finalEnglish_->setTabChangesFocus(true);
+  // Text selected in it, by mouse or keys, is copied by Ctrl+C.
+  finalEnglish_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  finalEnglish_->installEventFilter(this);
 
   auto makeButton = [this](const char* name, const char* tooltip, ButtonPicture picture) {
     auto* b = new QToolButton(this);
@@ -317,6 +327,13 @@ void Form1::applyColours() {
   english.setColor(QPalette::Base, window.color(QPalette::Base));
   english.setColor(QPalette::Text, darkGround ? QColor(255, 150, 150) : QColor(128, 0, 0));
   finalEnglish_->setPalette(english);
+
+  // Drawn button pictures take the buttons' text colour.
+  const std::pair<QToolButton*, ButtonPicture> pictures[] = {{Command3, ButtonPicture::reset},
+                                                             {printButton, ButtonPicture::print},
+                                                             {Command2, ButtonPicture::examples},
+                                                             {Command1, ButtonPicture::menu}};
+  for (const auto& [button, picture] : pictures) button->setIcon(buttonIcon(picture));
 }
 
 // Opens at the preferred size where the screen has room for it, otherwise

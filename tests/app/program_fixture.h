@@ -109,6 +109,12 @@ class ProgramTest : public ::testing::Test {
   }
   void tick(const char* tickBox) { click(form().tickBox(tickBox)); }
 
+  // What the window shows a second after a change: four refreshes, run at
+  // once rather than waited for.
+  void settle() {
+    for (int k = 0; k < 4; ++k) form().Timer1_Timer();
+  }
+
   // Waits at most one refresh tick (with a little slack) for `condition`.
   template <typename Condition>
   bool withinOneTick(Condition condition) {

@@ -32,10 +32,6 @@ class Workbench : public ProgramTest {
     QApplication::setActiveWindow(&form());
   }
 
-  // What the window shows a second after a change: four refreshes.
-  void settle() {
-    for (int k = 0; k < 4; ++k) form().Timer1_Timer();
-  }
   // A key pressed once the window system's events are through (a closed
   // menu hands the keyboard back to the main window).
   void keys(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
