@@ -4,7 +4,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
+#include <QImage>
 #include <QPixmap>
+#include <cmath>
 
 namespace lexorra::ui {
 
@@ -72,13 +74,35 @@ QIcon drawnIcon(ButtonPicture picture) {
   return QIcon(pixmap);
 }
 
+// Whether a picture's ink stands out from the buttons' ground: a theme's
+// single-colour pictures are drawn dark, which vanishes on a dark desktop.
+bool standsOut(const QIcon& icon) {
+  const QImage image = icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+  double red = 0, green = 0, blue = 0, count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor pixel = image.pixelColor(x, y);
+      if (pixel.alpha() < 128) continue;
+      red += pixel.redF();
+      green += pixel.greenF();
+      blue += pixel.blueF();
+      ++count;
+    }
+  if (count == 0) return false;
+  const QColor ink = QColor::fromRgbF(static_cast<float>(red / count),
+                                      static_cast<float>(green / count),
+                                      static_cast<float>(blue / count));
+  const QColor ground = QGuiApplication::palette().color(QPalette::Button);
+  return std::abs(ink.lightness() - ground.lightness()) >= 60;
+}
+
 }  // namespace
 
 QIcon buttonIcon(ButtonPicture picture) {
   for (const Picture& entry : kThemeNames) {
     if (entry.picture != picture) continue;
     const QIcon themed = QIcon::fromTheme(QString::fromLatin1(entry.themeName));
-    if (!themed.isNull()) return themed;
+    if (!themed.isNull() && standsOut(themed)) return themed;
   }
   return drawnIcon(picture);
 }

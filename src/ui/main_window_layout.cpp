@@ -89,7 +89,7 @@ void Form1::buildWidgets() {
   page->setSpacing(6);
   auto* upper = new QHBoxLayout;
   upper->setSpacing(10);
-  page->addLayout(upper, 1);
+  page->addLayout(upper, 2);
 
   buildSections();
   buildOptionsColumn();
@@ -121,7 +121,7 @@ void Form1::buildWidgets() {
   column->addStretch(1);
   upper->addLayout(column, 0);
 
-  page->addWidget(finalLatin_, 0);
+  page->addWidget(finalLatin_, 1);
   page->addWidget(finalEnglish_, 0);
   auto* buttons = new QHBoxLayout;
   for (QWidget* b : std::initializer_list<QWidget*>{Command3, printButton, Command2})
