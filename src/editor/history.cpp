@@ -18,20 +18,26 @@ void MottoHistory::record(const MottoState& before, const MottoState& after) {
   redo_.clear();
 }
 
-bool MottoHistory::undo(MottoState& state) {
-  if (!state.Enabled || undo_.empty()) return false;
-  redo_.push_back(state);
-  restoreMotto(state, undo_.back());
-  undo_.pop_back();
+namespace {
+
+// Takes the motto back from `from`'s last step; the present motto becomes
+// the last step of `to`.
+bool stepBack(std::deque<MottoState>& from, std::deque<MottoState>& to, MottoState& state) {
+  if (!state.Enabled || from.empty()) return false;
+  to.push_back(state);
+  restoreMotto(state, from.back());
+  from.pop_back();
   return true;
 }
 
+}  // namespace
+
+bool MottoHistory::undo(MottoState& state) {
+  return stepBack(undo_, redo_, state);
+}
+
 bool MottoHistory::redo(MottoState& state) {
-  if (!state.Enabled || redo_.empty()) return false;
-  undo_.push_back(state);
-  restoreMotto(state, redo_.back());
-  redo_.pop_back();
-  return true;
+  return stepBack(redo_, undo_, state);
 }
 
 void MottoHistory::clear() {

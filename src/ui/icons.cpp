@@ -1,10 +1,10 @@
 #include "ui/icons.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
-#include <QImage>
 #include <QPixmap>
 #include <cmath>
 
@@ -89,9 +89,9 @@ bool standsOut(const QIcon& icon) {
       ++count;
     }
   if (count == 0) return false;
-  const QColor ink = QColor::fromRgbF(static_cast<float>(red / count),
-                                      static_cast<float>(green / count),
-                                      static_cast<float>(blue / count));
+  const QColor ink =
+      QColor::fromRgbF(static_cast<float>(red / count), static_cast<float>(green / count),
+                       static_cast<float>(blue / count));
   const QColor ground = QGuiApplication::palette().color(QPalette::Button);
   return std::abs(ink.lightness() - ground.lightness()) >= 60;
 }

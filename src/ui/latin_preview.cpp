@@ -1,11 +1,6 @@
 #include "ui/latin_preview.h"
 
 #include <QFontMetrics>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <utility>
-
-#include "ui/slot_label.h"
 
 namespace lexorra::ui {
 
@@ -16,9 +11,8 @@ constexpr double kSmallestPoints = 8;
 
 }  // namespace
 
-LatinPreview::LatinPreview(QWidget* parent) : QLabel(parent) {
+LatinPreview::LatinPreview(QWidget* parent) : ClickableLabel(parent) {
   setAlignment(Qt::AlignCenter);
-  setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::PointingHandCursor);
   setContextMenuPolicy(Qt::CustomContextMenu);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -75,40 +69,8 @@ bool LatinPreview::showsWhole() const {
 }
 
 void LatinPreview::resizeEvent(QResizeEvent* event) {
-  QLabel::resizeEvent(event);
+  ClickableLabel::resizeEvent(event);
   fit();
-}
-
-void LatinPreview::mousePressEvent(QMouseEvent* event) {
-  event->accept();
-}
-
-// A left click; a double-click counts once, and the right button is for the
-// context menu.
-void LatinPreview::mouseReleaseEvent(QMouseEvent* event) {
-  const bool second = std::exchange(secondClickOfDouble_, false);
-  if (!second && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-    emit clicked(event->globalPosition().toPoint());
-  event->accept();
-}
-
-void LatinPreview::mouseDoubleClickEvent(QMouseEvent* event) {
-  secondClickOfDouble_ = true;
-  event->accept();
-}
-
-void LatinPreview::keyPressEvent(QKeyEvent* event) {
-  if (!isActivationKey(event->key()) || event->isAutoRepeat()) {
-    QLabel::keyPressEvent(event);
-    return;
-  }
-  event->accept();
-  emit clicked(mapToGlobal(QPoint(0, height())));
-}
-
-void LatinPreview::paintEvent(QPaintEvent* event) {
-  QLabel::paintEvent(event);
-  if (hasFocus()) drawFocusFrame(*this);
 }
 
 }  // namespace lexorra::ui

@@ -6,12 +6,12 @@
 #pragma once
 
 #include <QFont>
-#include <QLabel>
-#include <QPoint>
+
+#include "ui/slot_label.h"
 
 namespace lexorra::ui {
 
-class LatinPreview : public QLabel {
+class LatinPreview : public ClickableLabel {
   Q_OBJECT
  public:
   explicit LatinPreview(QWidget* parent);
@@ -23,15 +23,7 @@ class LatinPreview : public QLabel {
   // Whether the shown text fits inside the label whole.
   bool showsWhole() const;
 
- signals:
-  void clicked(QPoint globalPos);
-
  protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -45,7 +37,6 @@ class LatinPreview : public QLabel {
 
   QString motto_;
   QFont face_;
-  bool secondClickOfDouble_ = false;
 };
 
 }  // namespace lexorra::ui

@@ -246,7 +246,8 @@ void Form1::copyCommand(CopiedText what) {
 
 void Form1::connectControls() {
   for (SlotLabel* label : slots_) {
-    connect(label, &SlotLabel::clicked, this, &Form1::slotClicked);
+    connect(label, &ClickableLabel::clicked, this,
+            [this, label](QPoint globalPos) { slotClicked(label->slotIndex(), globalPos); });
     connect(label, &SlotLabel::hovered, this, &Form1::slotHovered);
   }
   for (std::size_t i = 0; i < kTickBoxes.size(); ++i)
@@ -264,7 +265,7 @@ void Form1::connectControls() {
   for (std::size_t i = 0; i < kQuestions.size(); ++i)
     connect(questions_[i], &QRadioButton::clicked, this,
             [this, i] { userAct([&] { selectQuestion(state_, kQuestions[i].field); }); });
-  connect(finalLatin_, &LatinPreview::clicked, this,
+  connect(finalLatin_, &ClickableLabel::clicked, this,
           [this](QPoint globalPos) { popUp(fontMenu_, globalPos); });
   connect(Command3, &QToolButton::clicked, this, &Form1::resetCommand);
   connect(printButton, &QToolButton::clicked, this, &Form1::printButton_Click);

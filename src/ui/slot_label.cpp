@@ -8,52 +8,52 @@
 
 namespace lexorra::ui {
 
-void drawFocusFrame(QWidget& widget) {
-  QPainter painter(&widget);
-  painter.setPen(QPen(widget.palette().color(widget.foregroundRole()), 2, Qt::DotLine));
-  painter.drawRect(widget.rect().adjusted(3, 3, -4, -4));
-}
-
-bool isActivationKey(int key) {
-  return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
-}
-
-SlotLabel::SlotLabel(int slotIndex, QWidget* parent) : QLabel(parent), slotIndex_(slotIndex) {
-  setMouseTracking(true);
+ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
   setFocusPolicy(Qt::StrongFocus);
 }
 
-void SlotLabel::mousePressEvent(QMouseEvent* event) {
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
   event->accept();
 }
 
-// A click is a press and release over the label, as with a button. A
-// double-click counts once: the release that ends it is not a second click
-// (the tense label would otherwise move two tenses on).
-void SlotLabel::mouseReleaseEvent(QMouseEvent* event) {
+// A click is a left press and release over the label, as with a button (the
+// right button is for a context menu). A double-click counts once: the
+// release that ends it is not a second click (the tense label would
+// otherwise move two tenses on).
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
   const bool second = std::exchange(secondClickOfDouble_, false);
   if (!second && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-    emit clicked(slotIndex_, event->globalPosition().toPoint());
+    emit clicked(event->globalPosition().toPoint());
   event->accept();
 }
 
-void SlotLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event) {
   secondClickOfDouble_ = true;
   event->accept();
 }
 
-void SlotLabel::keyPressEvent(QKeyEvent* event) {
-  if (!isActivationKey(event->key()) || event->isAutoRepeat()) {
+void ClickableLabel::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  const bool activates = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+  if (!activates || event->isAutoRepeat()) {
     QLabel::keyPressEvent(event);
     return;
   }
   event->accept();
-  emit clicked(slotIndex_, mapToGlobal(QPoint(0, height())));
+  emit clicked(mapToGlobal(QPoint(0, height())));
 }
 
-void SlotLabel::paintEvent(QPaintEvent* event) {
+void ClickableLabel::paintEvent(QPaintEvent* event) {
   QLabel::paintEvent(event);
-  if (hasFocus()) drawFocusFrame(*this);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(foregroundRole()), 2, Qt::DotLine));
+  painter.drawRect(rect().adjusted(3, 3, -4, -4));
+}
+
+SlotLabel::SlotLabel(int slotIndex, QWidget* parent)
+    : ClickableLabel(parent), slotIndex_(slotIndex) {
+  setMouseTracking(true);
 }
 
 void SlotLabel::showCaption(const QString& caption, const QFont& face) {
@@ -69,7 +69,7 @@ void SlotLabel::showCaption(const QString& caption, const QFont& face) {
 
 // A label made narrower or wider fits its caption again.
 void SlotLabel::resizeEvent(QResizeEvent* event) {
-  QLabel::resizeEvent(event);
+  ClickableLabel::resizeEvent(event);
   if (face_ != QFont()) showCaption(caption_, face_);
 }
 

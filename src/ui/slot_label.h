@@ -1,7 +1,7 @@
-// A word label of the main window: shows one WordSlot and reports clicks,
-// Enter and Space (which open the slot's tool, as a click does) and mouse
-// movement; it holds nothing the slot does not. It takes the focus by Tab and
-// shows it with a dotted frame.
+// The main window's labels that work as buttons: a click, Enter or Space
+// reports where a pop-up menu should open, and the focus, taken by Tab, is
+// shown with a dotted frame. SlotLabel is a word label showing one WordSlot;
+// it holds nothing the slot does not.
 #pragma once
 
 #include <QLabel>
@@ -9,13 +9,28 @@
 
 namespace lexorra::ui {
 
-// Draws the dotted frame that shows a label has the focus.
-void drawFocusFrame(QWidget& widget);
+class ClickableLabel : public QLabel {
+  Q_OBJECT
+ public:
+  explicit ClickableLabel(QWidget* parent);
 
-// True for the keys that work a focused label as a click does.
-bool isActivationKey(int key);
+ signals:
+  // `globalPos` is where a pop-up menu opens: at the mouse for a click,
+  // below the label for a key.
+  void clicked(QPoint globalPos);
 
-class SlotLabel : public QLabel {
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool secondClickOfDouble_ = false;
+};
+
+class SlotLabel : public ClickableLabel {
   Q_OBJECT
  public:
   SlotLabel(int slotIndex, QWidget* parent);
@@ -27,23 +42,14 @@ class SlotLabel : public QLabel {
   void showCaption(const QString& caption, const QFont& face);
 
  signals:
-  // `globalPos` is where a pop-up menu opens: at the mouse for a click,
-  // below the label for a key.
-  void clicked(int slotIndex, QPoint globalPos);
   void hovered(int slotIndex);
 
  protected:
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   int slotIndex_;
-  bool secondClickOfDouble_ = false;
   QString caption_;
   QFont face_;
 };

@@ -63,6 +63,28 @@ class MottoFileTest : public ::testing::Test {
     std::ofstream(folder_ / name, std::ios::binary) << text;
   }
 
+  // A motto file whose line `line` reads `text` is refused, naming the file,
+  // `reportedLine` (the changed line when 0) and `reason`, with no line
+  // quoted longer than 80 characters; the motto stays as it was.
+  void expectRefused(std::size_t line, const std::string& text, const std::string& reason,
+                     std::size_t reportedLine = 0) {
+    std::vector<std::string> lines = mottoFileLines(MottoState{});
+    lines[line - 1] = text;
+    writeText("bad", joinLines(lines));
+    MottoState s = richMotto();
+    const std::string before = everything(s);
+    try {
+      loadExample(s, lexicon_, folder_, "bad");
+      ADD_FAILURE() << "accepted line " << line << " " << text;
+    } catch (const MottoFileError& e) {
+      EXPECT_EQ(e.file(), "bad");
+      EXPECT_EQ(e.reason().find(std::string(81, 'x')), std::string::npos) << "uncut";
+      EXPECT_EQ(e.line(), reportedLine ? reportedLine : line) << e.what();
+      EXPECT_NE(e.reason().find(reason), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(everything(s), before) << "line " << line;
+  }
+
   // A motto that uses every kind of line: sections, links, pronouns, words.
   MottoState richMotto() {
     MottoState s;

@@ -170,23 +170,7 @@ TEST_F(MottoFileTest, BadLinesAreRejectedWithFileLineAndReason) {
       {55, "maybe", "visibility of secondActorPronoun"},
       {81, "", "visibility of Option9"},
   };
-  for (const Case& c : cases) {
-    std::vector<std::string> lines = mottoFileLines(MottoState{});
-    lines[c.line - 1] = c.text;
-    writeText("bad", joinLines(lines));
-    MottoState s = richMotto();
-    std::string before = everything(s);
-    try {
-      loadExample(s, lexicon_, folder_, "bad");
-      ADD_FAILURE() << "accepted line " << c.line << " " << c.text;
-    } catch (const MottoFileError& e) {
-      EXPECT_EQ(e.file(), "bad");
-      EXPECT_EQ(e.reason().find(std::string(81, 'x')), std::string::npos) << "uncut";
-      EXPECT_EQ(e.line(), c.reportedLine ? c.reportedLine : c.line) << e.what();
-      EXPECT_NE(e.reason().find(c.reason), std::string::npos) << e.what();
-    }
-    EXPECT_EQ(everything(s), before) << "line " << c.line;
-  }
+  for (const Case& c : cases) expectRefused(c.line, c.text, c.reason, c.reportedLine);
 }
 
 TEST_F(MottoFileTest, LinkOptionsAreSelectedInFileOrder) {
