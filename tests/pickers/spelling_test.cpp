@@ -11,6 +11,7 @@ namespace lexorra {
 namespace {
 
 using testing::Entry;
+using testing::indexes;
 using testing::loadLines;
 using testing::nounLine;
 
@@ -50,12 +51,6 @@ Lexicon americanNouns() {
              nounLine({"tutela", "defense, protection;"}), nounLine({"canities", "gray hair;"}),
              nounLine({"favor", "favour, goodwill;"})});
   return lexicon;
-}
-
-std::vector<std::uint32_t> indexes(const SearchPicker& picker) {
-  std::vector<std::uint32_t> out;
-  for (const PickerRow& row : picker.rows()) out.push_back(row.index);
-  return out;
 }
 
 TEST(ForgivingSearch, TriesTheAmericanSpellingWhenNothingIsFound) {
