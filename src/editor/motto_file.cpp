@@ -458,10 +458,14 @@ std::string readMottoText(const std::filesystem::path& path, const std::string& 
   }
 }
 
+// The file is checked whole before anything is applied, and applied to a
+// copy, so that whatever fails leaves the motto as it was.
 void loadNamed(MottoState& state, const Lexicon& lexicon, const std::filesystem::path& path,
                const std::string& displayName) {
   MottoFile file = parseMottoFile(readMottoText(path, displayName), lexicon, displayName);
-  applyMottoFile(state, lexicon, file);
+  MottoState loaded = state;
+  applyMottoFile(loaded, lexicon, file);
+  state = std::move(loaded);
 }
 
 }  // namespace

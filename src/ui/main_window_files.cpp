@@ -23,7 +23,7 @@ bool Form1::loadMotto(const std::function<void()>& load, const char* what) {
   try {
     load();
     return true;
-  } catch (const MottoFileError& failure) {
+  } catch (const std::exception& failure) {
     showMessage(this, MessageKind::critical, "Lexorra",
                 QString("The motto could not be %1.\n\n%2").arg(what, failureText(failure)));
     return false;
@@ -89,7 +89,7 @@ bool Form1::saveAsCommand() {
 bool Form1::writeTo(const fs::path& path) {
   try {
     writeMottoFile(state_, path);
-  } catch (const MottoFileError& failure) {
+  } catch (const std::exception& failure) {
     showMessage(this, MessageKind::critical, "Lexorra",
                 QString("The motto was not saved.\n\n%1").arg(failureText(failure)));
     return false;
