@@ -6,6 +6,7 @@
 //   memory is reported as a counter.
 // - NounPickerKeystroke: one key typed in the noun picker's search box, from
 //   the key to the refilled list drawn.
+// - MainWindowRefresh: one tick of the main window's refresh, shown.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -26,6 +27,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "editor/motto_file.h"
 #include "ui/slot_label.h"
 
 extern char** environ;
@@ -169,6 +171,24 @@ void NounPickerKeystrokeToFullList(benchmark::State& state) {
   keystroke(state, "l", Qt::Key_Backspace, Qt::Key_L);
 }
 BENCHMARK(NounPickerKeystrokeToFullList)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// One refresh of the main window with an example loaded: the render, the
+// captions, the tidy step and showModel (widgets, title and unsaved mark,
+// undo and redo commands, names for assistive technology), four times a
+// second while the window is shown.
+void MainWindowRefresh(benchmark::State& state) {
+  application();
+  auto program = lexorra::app::createProgram();
+  if (!lexorra::app::startUp(*program, LEXORRA_BIN_DIR)) {
+    state.SkipWithError("the program did not start (are the data files beside it?)");
+    return;
+  }
+  program->form->timer()->stop();
+  program->form->loadExampleCommand(lexorra::kExamples[15]);  // "Love of money ..."
+  for (auto _ : state) program->form->Timer1_Timer();
+  for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+}
+BENCHMARK(MainWindowRefresh)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

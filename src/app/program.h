@@ -53,18 +53,20 @@ void Form_Load(Program& program, const std::filesystem::path& dataFolder);
 // Form_Load, reporting a failure on standard error ("lexorra: cannot start:
 // verbs.dat: cannot be found (looked for ...)") and in a message box that
 // names the file and the problem. Returns false, once the box is closed,
-// after a failure.
-bool startUp(Program& program, const std::filesystem::path& dataFolder);
+// after a failure. Then opens `mottoFile`, when given, as "Open..." does: a
+// file that cannot be used is reported with its line and reason, and the
+// program goes on with the empty motto.
+bool startUp(Program& program, const std::filesystem::path& dataFolder,
+             const std::optional<std::filesystem::path>& mottoFile = std::nullopt);
 
-// Opens the motto file named on the command line once the main window is up.
-// The window opens only its examples so far: this says on standard error
-// that the file was not opened.
+// Opens the motto file named on the command line once the main window is up,
+// as "Open..." does.
 void openStartFile(Program& program, const std::filesystem::path& mottoFile);
 
 // The whole run: creates the program, starts it up from the data folder,
-// hands the motto file of the command line to openStartFile and runs the
-// event loop. Returns the program's exit status: 1 when the start-up failed
-// (after the message box), otherwise what the event loop returns.
+// opens the motto file of the command line and runs the event loop. Returns
+// the program's exit status: 1 when the start-up failed (after the message
+// box), otherwise what the event loop returns.
 int runProgram(const StartOptions& options);
 int runProgram(const std::filesystem::path& dataFolder);
 

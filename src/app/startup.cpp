@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "app/program.h"
+#include "text/codepage.h"
 #include "ui/messages.h"
 #include "ui/shell.h"
 
@@ -52,7 +53,7 @@ ui::PickerWindowBase* pickerFor(Program& program, SlotKind kind) {
 void connectPicker(Program& program, ui::PickerWindowBase& picker) {
   Program* p = &program;
   picker.setHooks({
-      .changed = [p] { p->form->showModel(); },
+      .changed = [p] { p->form->pickerVisitEnded(); },
       .cancelled = [p] { p->form->cancelSlotEdit(); },
       .failed = [p](const QString& problem) { p->form->reportRenderProblem(problem); },
   });
@@ -126,31 +127,29 @@ void Form_Load(Program& program, const std::filesystem::path& dataFolder) {
   form.activateWindow();
 }
 
-bool startUp(Program& program, const std::filesystem::path& dataFolder) {
+bool startUp(Program& program, const std::filesystem::path& dataFolder,
+             const std::optional<std::filesystem::path>& mottoFile) {
   try {
     Form_Load(program, dataFolder);
+    if (mottoFile) program.form->openMottoFile(*mottoFile);
     return true;
   } catch (const std::exception& failure) {
     program.splash->hide();
     // The terminal hears of it at once, while the box waits for its OK.
-    std::cerr << "lexorra: cannot start: " << failure.what() << std::endl;
-    ui::showMessage(
-        nullptr, ui::MessageKind::critical, "Lexorra",
-        QString("Lexorra cannot start.\n\n%1").arg(QString::fromLocal8Bit(failure.what())));
+    std::cerr << "lexorra: cannot start: " << text::cp1252ToUtf8(failure.what()) << std::endl;
+    ui::showMessage(nullptr, ui::MessageKind::critical, "Lexorra",
+                    QString("Lexorra cannot start.\n\n%1").arg(ui::failureText(failure)));
     return false;
   }
 }
 
-void openStartFile(Program&, const std::filesystem::path& mottoFile) {
-  std::cerr << "lexorra: " << mottoFile.string()
-            << " was not opened: this version opens the example mottos of its Examples menu only"
-            << std::endl;
+void openStartFile(Program& program, const std::filesystem::path& mottoFile) {
+  program.form->openMottoFile(mottoFile);
 }
 
 int runProgram(const StartOptions& options) {
   auto program = createProgram();
-  if (!startUp(*program, options.dataFolder)) return 1;
-  if (options.mottoFile) openStartFile(*program, *options.mottoFile);
+  if (!startUp(*program, options.dataFolder, options.mottoFile)) return 1;
   return QApplication::exec();
 }
 

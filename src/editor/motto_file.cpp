@@ -1,18 +1,14 @@
 #include "editor/motto_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <atomic>
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <optional>
+#include <span>
 #include <system_error>
 
 #include "editor/menus.h"
 #include "editor/options.h"
+#include "pickers/search_picker.h"
+#include "render/render_values.h"
 #include "text/codepage.h"
 #include "text/textops.h"
 
@@ -45,27 +41,90 @@ namespace {
 
 using M = MottoState;
 
-// Lines 32 to 41.
-constexpr std::array<TickBox M::*, 4> kSectionBoxes = {&M::actorTickBox, &M::actionTickBoc,
-                                                       &M::mannerTickBox, &M::actedTickBox};
-constexpr std::array<CheckBox M::*, 6> kCheckBoxes = {
-    &M::Check1, &M::isCheckBox, &M::wordOrderBox, &M::femaleBox, &M::youFemaleBox, &M::notButton};
+// Each run starts where the one before it ends, the first at line 1.
+constexpr bool layoutIsContiguous() {
+  std::size_t next = 1;
+  for (const MottoFileRun& run : kMottoFileLayout) {
+    if (run.firstLine != next) return false;
+    next += run.lineCount;
+  }
+  return next == kFullMottoFileLineCount + 1;
+}
+static_assert(layoutIsContiguous());
+static_assert(kMottoFileLayout[6].firstLine == kMottoFileLineCount + 1);
 
-constexpr std::size_t kFirstOptionLine = 23;
-constexpr std::size_t kFirstBoxLine = 32;
-constexpr std::size_t kFirstOptionVisibleLine = 42;
-constexpr std::size_t kFirstSlotVisibleLine = 51;
-constexpr std::size_t kFirstOptionVisibleAgainLine = 73;
+// Lines 32 to 41: the four section boxes, then the six Latin options.
+struct BoxLine {
+  std::string_view name;
+  TickBox M::*section;  // or null
+  CheckBox M::*check;   // or null
+};
+constexpr std::array<BoxLine, 10> kBoxLines = {{
+    {"actorTickBox", &M::actorTickBox, nullptr},
+    {"actionTickBoc", &M::actionTickBoc, nullptr},
+    {"mannerTickBox", &M::mannerTickBox, nullptr},
+    {"actedTickBox", &M::actedTickBox, nullptr},
+    {"Check1", nullptr, &M::Check1},
+    {"isCheckBox", nullptr, &M::isCheckBox},
+    {"wordOrderBox", nullptr, &M::wordOrderBox},
+    {"femaleBox", nullptr, &M::femaleBox},
+    {"youFemaleBox", nullptr, &M::youFemaleBox},
+    {"notButton", nullptr, &M::notButton},
+}};
 
-// A motto file is a few hundred bytes; anything far larger is not one.
-constexpr std::uintmax_t kMaxMottoFileSize = 64 * 1024;
+// Line 82.
+struct QuestionLine {
+  std::string_view name;
+  bool M::*option;
+};
+constexpr std::array<QuestionLine, 4> kQuestionLines = {{
+    {"notQuestionOption", &M::notQuestionOption},
+    {"whyOption", &M::whyOption},
+    {"whenIsItOption", &M::whenIsItOption},
+    {"isItThatOption", &M::isItThatOption},
+}};
+
+// Lines 83 to 88: the adjectives of the six things, in the things' order.
+WordSlot M::*degreeSlot(std::size_t k) {
+  return kThings[k].adjective;
+}
+
+std::string_view slotName(WordSlot M::*slot) {
+  for (const SlotInfo& info : kSlots)
+    if (info.slot == slot) return info.name;
+  return {};
+}
 
 bool storesCaption(SlotKind kind) {
   return kind == SlotKind::pronoun || kind == SlotKind::tense;
 }
 
+// Quoted for a message; a long line is cut to its first 80 characters.
+constexpr std::size_t kQuotedLength = 80;
 std::string quoted(std::string_view text) {
+  if (text.size() > kQuotedLength)
+    return "\"" + std::string(text.substr(0, kQuotedLength)) + "...\"";
   return "\"" + std::string(text) + "\"";
+}
+
+// "1 line", "40 lines".
+std::string lineCountText(std::size_t n) {
+  return std::to_string(n) + (n == 1 ? " line" : " lines");
+}
+
+// "a noun", "an adjective", "an adverb".
+std::string withArticle(std::string_view word) {
+  const bool vowel = !word.empty() && std::string_view("aeiou").find(
+                                          text::lowerChar(word.front())) != std::string_view::npos;
+  return (vowel ? "an " : "a ") + std::string(word);
+}
+
+std::optional<long> wholeNumber(std::string_view value) {
+  if (value.starts_with('+')) value.remove_prefix(1);
+  long number = 0;
+  auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
+  if (value.empty() || ec != std::errc() || ptr != value.data() + value.size()) return std::nullopt;
+  return number;
 }
 
 // Reads one file; every complaint names the file and the line.
@@ -91,25 +150,20 @@ class LineReader {
          std::string(what) + " must be \"True\" or \"False\", not " + quoted(line(lineNumber)));
   }
 
-  // 0 or 1, spaces around it ignored; "True"/"False" count as 1/0.
-  int box(std::size_t lineNumber, std::string_view what) const {
+  // A whole number from 0 to `highest`, spaces around it ignored; with
+  // `words`, "True"/"False" count as 1/0.
+  int number(std::size_t lineNumber, std::string_view what, int highest, bool words) const {
     std::string_view value = text::trimSpaces(line(lineNumber));
     std::string lower = text::lowerCase(value);
-    if (lower == "true") return 1;
-    if (lower == "false") return 0;
-    auto number = wholeNumber(value);
-    if (!number || (*number != 0 && *number != 1))
-      fail(lineNumber, std::string(what) + " must be 0 or 1, not " + quoted(line(lineNumber)));
-    return static_cast<int>(*number);
-  }
-
-  static std::optional<long> wholeNumber(std::string_view value) {
-    if (value.starts_with('+')) value.remove_prefix(1);
-    long number = 0;
-    auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
-    if (value.empty() || ec != std::errc() || ptr != value.data() + value.size())
-      return std::nullopt;
-    return number;
+    if (words && lower == "true") return 1;
+    if (words && lower == "false") return 0;
+    auto n = wholeNumber(value);
+    if (!n || *n < 0 || *n > highest) {
+      std::string range = highest == 1 ? "0 or 1" : "0, 1 or " + std::to_string(highest);
+      fail(lineNumber,
+           std::string(what) + " must be " + range + ", not " + quoted(line(lineNumber)));
+    }
+    return static_cast<int>(*n);
   }
 
  private:
@@ -139,16 +193,16 @@ std::string checkedTag(const LineReader& reader, std::size_t lineNumber, const S
   std::string_view value = text::trimSpaces(reader.line(lineNumber));
   if (value == kBlank) return std::string(kBlank);
   const TableInfo& table = tableOfKind(info.kind);
-  std::string what = std::string(info.name) + " must be \"blank\" or a " + std::string(table.kind) +
-                     " index, not " + quoted(reader.line(lineNumber));
-  bool digits = !value.empty() && std::all_of(value.begin(), value.end(),
-                                              [](char c) { return c >= '0' && c <= '9'; });
+  const std::string kind(table.kind);
+  const bool digits = !value.empty() && std::all_of(value.begin(), value.end(),
+                                                    [](char c) { return c >= '0' && c <= '9'; });
   std::size_t position = 0;
   auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), position);
   if (!digits || ec != std::errc() || ptr != value.data() + value.size())
-    reader.fail(lineNumber, what);
+    reader.fail(lineNumber, std::string(info.name) + " must be \"blank\" or " + withArticle(kind) +
+                                " index, not " + quoted(reader.line(lineNumber)));
   if (position >= table.capacity)
-    reader.fail(lineNumber, std::string(info.name) + ": " + std::string(table.kind) + " index " +
+    reader.fail(lineNumber, std::string(info.name) + ": " + kind + " index " +
                                 std::to_string(position) + " is outside the lexicon (0 to " +
                                 std::to_string(table.capacity - 1) + ")");
   std::string tag = std::to_string(position);
@@ -161,9 +215,8 @@ std::string checkedTag(const LineReader& reader, std::size_t lineNumber, const S
     }
   }
   if (!usable)
-    reader.fail(lineNumber, std::string(info.name) + ": " + std::string(table.kind) + " " +
-                                std::to_string(position) + " is not a word of " +
-                                std::string(table.fileName));
+    reader.fail(lineNumber, std::string(info.name) + ": " + kind + " " + std::to_string(position) +
+                                " is not a word of " + std::string(table.fileName));
   return tag;
 }
 
@@ -185,7 +238,107 @@ std::string checkedSlotLine(const LineReader& reader, std::size_t lineNumber, co
   return checkedTag(reader, lineNumber, info, lexicon);
 }
 
+std::string optionName(std::size_t k) {
+  return "Option" + std::to_string(k + 1);
+}
+
+// Reads the lines of one run into `file`.
+void readRun(const LineReader& reader, const MottoFileRun& run, const Lexicon& lexicon,
+             MottoFile& file) {
+  for (std::size_t k = 0; k < run.lineCount; ++k) {
+    const std::size_t n = run.firstLine + k;
+    switch (run.part) {
+      case MottoFilePart::slotLines:
+        file.slotLines[k] = checkedSlotLine(reader, n, kSlots[k], lexicon);
+        break;
+      case MottoFilePart::options:
+        file.options[k] = reader.flag(n, optionName(k));
+        break;
+      case MottoFilePart::boxes:
+        file.boxes[k] = reader.number(n, kBoxLines[k].name, 1, true);
+        break;
+      case MottoFilePart::optionVisible:
+        file.optionVisible[k] = reader.flag(n, "the visibility of " + optionName(k));
+        break;
+      case MottoFilePart::slotVisible:
+        file.slotVisible[k] = reader.flag(n, "the visibility of " + std::string(kSlots[k].name));
+        break;
+      case MottoFilePart::optionVisibleAgain:
+        file.optionVisibleAgain[k] = reader.flag(n, "the visibility of " + optionName(k));
+        break;
+      case MottoFilePart::question: {
+        const std::string_view value = text::trimSpaces(reader.line(n));
+        for (const QuestionLine& question : kQuestionLines)
+          if (question.name == value) file.question = question.option;
+        if (!file.question)
+          reader.fail(n, "the question must be " + std::string(run.form) + ", not " +
+                             quoted(reader.line(n)));
+        break;
+      }
+      case MottoFilePart::degrees:
+        file.degrees[k] =
+            reader.number(n, "the degree of " + std::string(slotName(degreeSlot(k))), 2, false);
+        break;
+    }
+  }
+  // The sections form a chain: the act needs the first thing, the second
+  // thing needs the act.
+  if (run.part == MottoFilePart::boxes) {
+    if (file.boxes[1] == 1 && file.boxes[0] == 0)
+      reader.fail(run.firstLine + 1, "The Act is ticked but The first thing(s) is not");
+    if (file.boxes[3] == 1 && file.boxes[1] == 0)
+      reader.fail(run.firstLine + 3, "The second thing(s) is ticked but The Act is not");
+  }
+}
+
+// Appends the lines of one run.
+void writeRun(const MottoState& state, const MottoFileRun& run, std::vector<std::string>& lines) {
+  auto flag = [](bool value) { return std::string(value ? "True" : "False"); };
+  auto number = [](int value) { return " " + std::to_string(value) + " "; };
+  for (std::size_t k = 0; k < run.lineCount; ++k) {
+    const int n = static_cast<int>(k) + 1;
+    switch (run.part) {
+      case MottoFilePart::slotLines: {
+        const WordSlot& slot = state.*kSlots[k].slot;
+        lines.push_back(storesCaption(kSlots[k].kind) ? slot.Caption : slot.Tag);
+        break;
+      }
+      case MottoFilePart::options:
+        lines.push_back(flag((state.*linkOption(n)).Value));
+        break;
+      case MottoFilePart::boxes: {
+        const BoxLine& box = kBoxLines[k];
+        lines.push_back(
+            number(box.section ? (state.*box.section).Value : (state.*box.check).Value));
+        break;
+      }
+      case MottoFilePart::optionVisible:
+      case MottoFilePart::optionVisibleAgain:
+        lines.push_back(flag((state.*linkOption(n)).Visible));
+        break;
+      case MottoFilePart::slotVisible:
+        lines.push_back(flag((state.*kSlots[k].slot).Visible));
+        break;
+      case MottoFilePart::question: {
+        // A state always has one question selected; "None" stands for none.
+        std::string_view selected = kQuestionLines.front().name;
+        for (const QuestionLine& question : kQuestionLines)
+          if (state.*question.option) selected = question.name;
+        lines.emplace_back(selected);
+        break;
+      }
+      case MottoFilePart::degrees:
+        lines.push_back(number(code(adjectiveDegree((state.*degreeSlot(k)).Caption))));
+        break;
+    }
+  }
+}
+
 }  // namespace
+
+std::size_t lineCountOf(MottoFileFormat format) {
+  return format == MottoFileFormat::lines81 ? kMottoFileLineCount : kFullMottoFileLineCount;
+}
 
 void resetTheForm(MottoState& state) {
   for (const SlotInfo& info : kSlots) {
@@ -201,7 +354,7 @@ void resetTheForm(MottoState& state) {
   selectOption(state, 3);
   selectOption(state, 9);
   selectOption(state, 6);
-  for (TickBox M::*box : kSectionBoxes) setTickBox(state, box, 0);
+  for (const BoxLine& box : std::span(kBoxLines).first(4)) setTickBox(state, box.section, 0);
   state.Check1.Value = 1;
   for (CheckBox M::*box : {&M::isCheckBox, &M::wordOrderBox, &M::femaleBox, &M::youFemaleBox})
     (state.*box).Value = 0;
@@ -216,39 +369,26 @@ MottoFile parseMottoFile(std::string_view text, const Lexicon& lexicon, std::str
   // Empty lines after the last value are tolerated; anything else is not.
   while (lines.size() > kMottoFileLineCount && lines.back().empty()) lines.pop_back();
   LineReader reader(fileName, lines);
-  if (lines.empty()) reader.fail(0, "is empty; a motto file has 81 lines");
+  const std::string lengths = "a motto file has " + std::to_string(kMottoFileLineCount) + " or " +
+                              std::to_string(kFullMottoFileLineCount) + " lines";
+  if (lines.empty()) reader.fail(0, "is empty; " + lengths);
   if (lines.size() < kMottoFileLineCount)
-    reader.fail(lines.size() + 1, "is missing: the file ends after " +
-                                      std::to_string(lines.size()) + " lines; a motto file has 81");
-  if (lines.size() > kMottoFileLineCount)
-    reader.fail(kMottoFileLineCount + 1, "is one too many: a motto file has 81 lines");
+    reader.fail(lines.size() + 1,
+                "is missing: the file ends after " + lineCountText(lines.size()) + "; " + lengths);
+  if (lines.size() > kFullMottoFileLineCount)
+    reader.fail(kFullMottoFileLineCount + 1, "is one too many: " + lengths);
 
   MottoFile file;
-  for (std::size_t i = 0; i < kSlots.size(); ++i)
-    file.slotLines[i] = checkedSlotLine(reader, i + 1, kSlots[i], lexicon);
-  for (std::size_t k = 0; k < 9; ++k)
-    file.options[k] = reader.flag(kFirstOptionLine + k, "Option" + std::to_string(k + 1));
-
-  static constexpr std::array<std::string_view, 10> kBoxNames = {
-      "actorTickBox", "actionTickBoc", "mannerTickBox", "actedTickBox", "Check1",
-      "isCheckBox",   "wordOrderBox",  "femaleBox",     "youFemaleBox", "notButton"};
-  for (std::size_t k = 0; k < kBoxNames.size(); ++k)
-    file.boxes[k] = reader.box(kFirstBoxLine + k, kBoxNames[k]);
-  // The sections form a chain: the act needs the first thing, the second
-  // thing needs the act.
-  if (file.boxes[1] == 1 && file.boxes[0] == 0)
-    reader.fail(kFirstBoxLine + 1, "The Act is ticked but The first thing(s) is not");
-  if (file.boxes[3] == 1 && file.boxes[1] == 0)
-    reader.fail(kFirstBoxLine + 3, "The second thing(s) is ticked but The Act is not");
-
-  for (std::size_t k = 0; k < 9; ++k) {
-    std::string what = "the visibility of Option" + std::to_string(k + 1);
-    file.optionVisible[k] = reader.flag(kFirstOptionVisibleLine + k, what);
-    file.optionVisibleAgain[k] = reader.flag(kFirstOptionVisibleAgainLine + k, what);
+  for (const MottoFileRun& run : kMottoFileLayout) {
+    if (run.firstLine > lines.size()) break;
+    if (run.firstLine + run.lineCount - 1 > lines.size())
+      reader.fail(lines.size() + 1, "is missing: the file ends after " +
+                                        lineCountText(lines.size()) + "; " + lengths);
+    readRun(reader, run, lexicon, file);
   }
-  for (std::size_t i = 0; i < kSlots.size(); ++i)
-    file.slotVisible[i] =
-        reader.flag(kFirstSlotVisibleLine + i, "the visibility of " + std::string(kSlots[i].name));
+  if (lines.size() != kMottoFileLineCount && lines.size() != kFullMottoFileLineCount)
+    reader.fail(lines.size() + 1,
+                "is missing: the file ends after " + lineCountText(lines.size()) + "; " + lengths);
   return file;
 }
 
@@ -270,19 +410,33 @@ void applyMottoFile(MottoState& state, const Lexicon& lexicon, const MottoFile& 
   }
   for (int n = 1; n <= 9; ++n)
     if (file.options[static_cast<std::size_t>(n - 1)]) selectOption(state, n);
-  for (std::size_t k = 0; k < kSectionBoxes.size(); ++k)
-    setTickBox(state, kSectionBoxes[k], file.boxes[k]);
-  for (std::size_t k = 0; k < kCheckBoxes.size(); ++k)
-    (state.*kCheckBoxes[k]).Value = file.boxes[kSectionBoxes.size() + k];
+  for (std::size_t k = 0; k < kBoxLines.size(); ++k) {
+    if (kBoxLines[k].section)
+      setTickBox(state, kBoxLines[k].section, file.boxes[k]);
+    else
+      (state.*kBoxLines[k].check).Value = file.boxes[k];
+  }
   for (int n = 1; n <= 9; ++n)
     (state.*linkOption(n)).Visible = file.optionVisible[static_cast<std::size_t>(n - 1)];
   for (std::size_t i = 0; i < kSlots.size(); ++i)
     (state.*kSlots[i].slot).Visible = file.slotVisible[i];
   for (int n = 1; n <= 9; ++n)
     (state.*linkOption(n)).Visible = file.optionVisibleAgain[static_cast<std::size_t>(n - 1)];
+
+  if (!file.question) return;  // a file of 81 lines
+  selectQuestion(state, *file.question);
+  for (std::size_t k = 0; k < kThings.size(); ++k) {
+    WordSlot& slot = state.*degreeSlot(k);
+    if (slot.Tag == kBlank || file.degrees[k] == 0) continue;
+    slot.Caption = adjectiveCaption(static_cast<Comparison>(file.degrees[k]),
+                                    lexicon.englishHeadword("adjective", slot.Tag));
+  }
 }
 
 namespace {
+
+// A motto file is a few hundred bytes; anything far larger is not one.
+constexpr std::uintmax_t kMaxMottoFileSize = 64 * 1024;
 
 std::string readMottoText(const std::filesystem::path& path, const std::string& displayName) {
   // A name that leads to a pipe or a device (through a link, say) would block
@@ -304,16 +458,21 @@ std::string readMottoText(const std::filesystem::path& path, const std::string& 
   }
 }
 
+// The file is checked whole before anything is applied, and applied to a
+// copy, so that whatever fails leaves the motto as it was.
 void loadNamed(MottoState& state, const Lexicon& lexicon, const std::filesystem::path& path,
                const std::string& displayName) {
   MottoFile file = parseMottoFile(readMottoText(path, displayName), lexicon, displayName);
-  applyMottoFile(state, lexicon, file);
+  MottoState loaded = state;
+  applyMottoFile(loaded, lexicon, file);
+  state = std::move(loaded);
 }
 
 }  // namespace
 
 void loadMottoFile(MottoState& state, const Lexicon& lexicon, const std::filesystem::path& path) {
-  loadNamed(state, lexicon, path, path.string());
+  // The file system's names are UTF-8; messages are the program's own text.
+  loadNamed(state, lexicon, path, text::utf8ToCp1252(path.string()));
 }
 
 void loadExample(MottoState& state, const Lexicon& lexicon, const std::filesystem::path& folder,
@@ -327,86 +486,12 @@ void loadButton_Click(MottoState& state, const Lexicon& lexicon,
   loadExample(state, lexicon, folder, kLoadButtonFile);
 }
 
-std::vector<std::string> mottoFileLines(const MottoState& state) {
-  auto flag = [](bool value) { return std::string(value ? "True" : "False"); };
-  auto box = [](int value) { return " " + std::to_string(value) + " "; };
+std::vector<std::string> mottoFileLines(const MottoState& state, MottoFileFormat format) {
   std::vector<std::string> lines;
-  lines.reserve(kMottoFileLineCount);
-  for (const SlotInfo& info : kSlots) {
-    const WordSlot& slot = state.*info.slot;
-    lines.push_back(storesCaption(info.kind) ? slot.Caption : slot.Tag);
-  }
-  for (int n = 1; n <= 9; ++n) lines.push_back(flag((state.*linkOption(n)).Value));
-  for (TickBox M::*b : kSectionBoxes) lines.push_back(box((state.*b).Value));
-  for (CheckBox M::*b : kCheckBoxes) lines.push_back(box((state.*b).Value));
-  for (int n = 1; n <= 9; ++n) lines.push_back(flag((state.*linkOption(n)).Visible));
-  for (const SlotInfo& info : kSlots) lines.push_back(flag((state.*info.slot).Visible));
-  for (int n = 1; n <= 9; ++n) lines.push_back(flag((state.*linkOption(n)).Visible));
+  lines.reserve(kFullMottoFileLineCount);
+  for (const MottoFileRun& run : kMottoFileLayout)
+    if (run.firstLine <= lineCountOf(format)) writeRun(state, run, lines);
   return lines;
-}
-
-std::string savedFileName(std::string_view finalEnglish) {
-  std::string name = text::replaceEvery(finalEnglish, " ", "_");
-  for (std::string_view gone : {".", "!", "/"}) text::replaceEveryInPlace(name, gone, "");
-  return "Ex_" + name;
-}
-
-namespace {
-
-[[noreturn]] void failWrite(const std::filesystem::path& path, const std::string& what, int err) {
-  throw MottoFileError(path.string(), 0, what + ": " + std::strerror(err));
-}
-
-// Writes all of `bytes` to a new file and makes sure they reached the disk.
-void writeNewFile(const std::filesystem::path& temp, const std::filesystem::path& target,
-                  const std::string& bytes) {
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) failWrite(target, "cannot be written in its folder", errno);
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      int err = n < 0 ? errno : EIO;
-      ::close(fd);
-      ::unlink(temp.c_str());
-      failWrite(target, "could not be written", err);
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  int err = ::fsync(fd) != 0 ? errno : 0;
-  if (::close(fd) != 0 && err == 0) err = errno;
-  if (err != 0) {
-    ::unlink(temp.c_str());
-    failWrite(target, "could not be written", err);
-  }
-}
-
-}  // namespace
-
-void writeMottoFile(const MottoState& state, const std::filesystem::path& path) {
-  std::string bytes;
-  for (const std::string& line : mottoFileLines(state)) bytes += line + "\r\n";
-
-  static std::atomic<unsigned> counter{0};
-  std::filesystem::path folder = path.parent_path();
-  std::filesystem::path temp =
-      (folder.empty() ? std::filesystem::path(".") : folder) /
-      (".motto-save-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp");
-  writeNewFile(temp, path, bytes);
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    int err = errno;
-    ::unlink(temp.c_str());
-    failWrite(path, "cannot be saved under this name", err);
-  }
-}
-
-std::filesystem::path saveButton_Click(const MottoState& state,
-                                       const std::filesystem::path& folder) {
-  std::filesystem::path path =
-      folder / std::filesystem::path(text::cp1252ToUtf8(savedFileName(state.finalEnglish)));
-  writeMottoFile(state, path);
-  return path;
 }
 
 }  // namespace lexorra

@@ -2,9 +2,9 @@
 // Timer1_Timer every 250 ms and then shows the state.
 #pragma once
 
-#include "motto/motto_state.h"
 #include "english/english.h"
 #include "lexicon/lexicon.h"
+#include "motto/motto_state.h"
 
 namespace lexorra {
 

@@ -51,6 +51,25 @@ const SlotInfo* findSlot(std::string_view name) {
   return nullptr;
 }
 
+namespace {
+
+// The motto alone, without what follows from it or from the window.
+MottoState mottoOnly(const MottoState& state) {
+  MottoState motto = state;
+  for (const SlotInfo& info : kSlots) (motto.*info.slot).BorderStyle = 0;
+  motto.finalLatin.clear();
+  motto.finalLatinFont.clear();
+  motto.finalEnglish.clear();
+  motto.Enabled = false;
+  return motto;
+}
+
+}  // namespace
+
+bool sameMotto(const MottoState& a, const MottoState& b) {
+  return mottoOnly(a) == mottoOnly(b);
+}
+
 const std::array<std::string_view, 11> kTensePhrases = {
     "do/does/dost/doth", "did/didst", "had", "will",          "might",   "will have",
     "might have",        "should",    "can", "would like to", "swear to"};

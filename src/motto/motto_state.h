@@ -15,6 +15,8 @@ struct WordSlot {
   std::string Tag = "blank";   // a lexicon index as decimal text, or a marker
   bool Visible = false;
   int BorderStyle = 0;  // 1 while the mouse is over the label
+
+  bool operator==(const WordSlot&) const = default;
 };
 
 // Tag markers.
@@ -26,22 +28,30 @@ inline constexpr std::string_view kEmptyCaption = "()";
 struct TickBox {
   int Value = 0;
   bool Enabled = true;
+
+  bool operator==(const TickBox&) const = default;
 };
 
 // A check box; only "not" is ever hidden.
 struct CheckBox {
   int Value = 0;
   bool Visible = true;
+
+  bool operator==(const CheckBox&) const = default;
 };
 
 // An option button of one of the three link groups.
 struct OptionButton {
   bool Value = false;
   bool Visible = false;
+
+  bool operator==(const OptionButton&) const = default;
 };
 
 struct Frame {
   bool Visible = false;
+
+  bool operator==(const Frame&) const = default;
 };
 
 struct MottoState {
@@ -104,7 +114,15 @@ struct MottoState {
 
   // The main window accepts input; the refresh renders only while it does.
   bool Enabled = false;
+
+  bool operator==(const MottoState&) const = default;
 };
+
+// Whether two states hold the same motto: every slot, option, section, Latin
+// option and question. The outputs, the typeface, the hover borders and
+// `Enabled` are not part of the motto (they follow from it or from the
+// window).
+bool sameMotto(const MottoState& a, const MottoState& b);
 
 enum class SlotKind { noun, pronoun, adjective, verb, tense, adverb, preposition };
 

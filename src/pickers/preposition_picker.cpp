@@ -34,6 +34,11 @@ void PrepositionPicker::selectRow(int row) {
   selected_ = row >= 0 && static_cast<std::size_t>(row) < rows_.size() ? row : -1;
 }
 
+std::string_view PrepositionPicker::rowGloss(int row) const {
+  if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) return {};
+  return lexicon_->entryGloss("preposition", static_cast<std::size_t>(row));
+}
+
 void PrepositionPicker::Timer1_Timer() {
   if (selected_ >= 0) preview_ = text::firstWord(rows_[static_cast<std::size_t>(selected_)]);
 }

@@ -36,6 +36,8 @@ class PrepositionPicker {
   const std::vector<std::string>& rows() const { return rows_; }
   int selectedRow() const { return selected_; }
   void selectRow(int row);
+  // The whole English gloss of a row, which the list may cut off.
+  std::string_view rowGloss(int row) const;
 
   const std::string& preview() const { return preview_; }
   // Every 100 ms: the preview shows the selected row's Latin preposition.

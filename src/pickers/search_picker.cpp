@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "pickers/mapped_search.h"
+#include "pickers/spelling.h"
 #include "text/textops.h"
 
 namespace lexorra {
@@ -192,9 +193,24 @@ void SearchPicker::hide() {
 
 void SearchPicker::populateList(std::string_view filter) {
   if (config_->refillEmptiesPreview) preview_.clear();
-  rows_.clear();
+  notice_.clear();
   selected_ = -1;
+  scanTable(filter);
+  std::string searched = searchText_;
+  if (rows_.empty() && !filter.empty()) {
+    // "honour" is "honor" in the lexicon's glosses.
+    const std::string american = americanSpelling(filter);
+    if (american != text::lowerCase(filter)) {
+      scanTable(american);
+      searched = americanSpelling(searchText_);
+    }
+    if (rows_.empty()) notice_ = "No word found for \"" + std::string(filter) + "\"";
+  }
+  selectBySearchText(searched);
+}
 
+void SearchPicker::scanTable(std::string_view filter) {
+  rows_.clear();
   std::string padded = " " + std::string(filter) + " ";
   if (padded == "  ") padded.clear();
   // An entry matches when the filter occurs in one of two haystacks: one
@@ -224,18 +240,27 @@ void SearchPicker::populateList(std::string_view filter) {
       break;
     }
   }
-  selectBySearchText();
 }
 
 // The last row whose gloss begins with exactly the search text followed by
 // ";" or ",", behind at least five filling spaces.
-void SearchPicker::selectBySearchText() {
-  const std::string t = text::lowerCase(searchText_);
+void SearchPicker::selectBySearchText(std::string_view searched) {
+  const std::string t = text::lowerCase(searched);
   const MappedSearch beforeSemicolon("     " + t + ";", lowerCaseMap());
   const MappedSearch beforeComma("     " + t + ",", lowerCaseMap());
   for (std::size_t k = 0; k < rows_.size(); ++k) {
     if (beforeSemicolon.foundIn(rows_[k].text)) selected_ = static_cast<int>(k);
     if (beforeComma.foundIn(rows_[k].text)) selected_ = static_cast<int>(k);
+  }
+}
+
+std::string_view SearchPicker::rowGloss(int row) const {
+  if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) return {};
+  try {
+    return lexicon_->entryGloss(config_->kind,
+                                std::size_t{rows_[static_cast<std::size_t>(row)].index});
+  } catch (const LookupOutOfRange&) {
+    return {};
   }
 }
 

@@ -155,10 +155,18 @@ class SearchPicker {
 
   // Refills the result list for `filter`, a search text: every entry whose
   // gloss holds the filter as whole words, then selects the best row for the
-  // current search text.
+  // current search text. When nothing matches, the search is tried again
+  // spelt the American way ("colour" finds "color"); when that finds nothing
+  // either, the list is empty and notice() says so.
   void populateList(std::string_view filter);
 
+  // The entries listed; never a row without a lexicon entry.
   const std::vector<PickerRow>& rows() const { return rows_; }
+  // "No word found for "xyz"" when a search found nothing, else empty. The
+  // window shows it in the list as a row that cannot be chosen.
+  const std::string& notice() const { return notice_; }
+  // The whole English gloss of a listed row, which the list may cut off.
+  std::string_view rowGloss(int row) const;
   // The selected row, -1 for none.
   int selectedRow() const { return selected_; }
   // Selects a row as a click does; a row outside the list selects none.
@@ -214,12 +222,15 @@ class SearchPicker {
   RenderStep writeNoWord(MottoState& state);
 
  private:
-  void selectBySearchText();
+  // The rows for `filter`; nothing when the look-ups end at once.
+  void scanTable(std::string_view filter);
+  void selectBySearchText(std::string_view searched);
   void closeVisit(MottoState& state, CloseOrder order);
 
   const SearchPickerConfig* config_;
   const Lexicon* lexicon_;
   std::vector<PickerRow> rows_;
+  std::string notice_;
   int selected_ = -1;
   std::string searchText_;
   bool searchHasFocus_ = false;

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "text/codepage.h"
 #include "text/textops.h"
 
 namespace lexorra {
@@ -46,7 +47,7 @@ std::string readWholeFile(const std::filesystem::path& path, std::string_view di
   auto status = std::filesystem::status(path, ec);
   if (!std::filesystem::exists(status))
     throw DataFileError(std::string(displayName), 0,
-                        "cannot be found (looked for " + path.string() + ")");
+                        "cannot be found (looked for " + text::utf8ToCp1252(path.string()) + ")");
   if (std::filesystem::is_directory(status))
     throw DataFileError(std::string(displayName), 0, "is a folder, not a file");
   std::ifstream in(path, std::ios::binary);

@@ -15,7 +15,8 @@ namespace lexorra {
 // A data file that cannot be used: missing, unreadable, empty, too long or
 // malformed. Carries the file name, the 1-based line number where one applies
 // (0 otherwise) and the reason, e.g. "nouns.dat has 19,492 lines; at most
-// 19,491 fit".
+// 19,491 fit". Its text is Windows-1252, as all of the program's own text; a
+// file name from the file system is converted from UTF-8 when it is put in.
 class DataFileError : public std::runtime_error {
  public:
   DataFileError(std::string file, std::size_t line, std::string reason);

@@ -1,8 +1,12 @@
 #include "ui/icons.h"
 
+#include <QGuiApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
+#include <cmath>
 
 namespace lexorra::ui {
 
@@ -19,13 +23,16 @@ constexpr Picture kThemeNames[] = {
     {ButtonPicture::useWord, "dialog-ok-apply"}, {ButtonPicture::noWord, "edit-delete"},
 };
 
-// Simple line drawings in the window's dark blue.
+// Simple line drawings in the buttons' text colour, so that they show on a
+// light and a dark desktop alike.
 QIcon drawnIcon(ButtonPicture picture) {
   QPixmap pixmap(32, 32);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(0, 0, 128), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  const QColor ink = QGuiApplication::palette().color(QPalette::ButtonText);
+  const bool darkGround = ink.lightness() > 128;
+  p.setPen(QPen(ink, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   switch (picture) {
     case ButtonPicture::reset:  // a sheet swept clean
       p.drawRect(8, 5, 16, 22);
@@ -53,16 +60,40 @@ QIcon drawnIcon(ButtonPicture picture) {
       break;
     }
     case ButtonPicture::useWord:  // a tick
-      p.setPen(QPen(QColor(0, 110, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.setPen(QPen(darkGround ? QColor(90, 210, 90) : QColor(0, 110, 0), 4, Qt::SolidLine,
+                    Qt::RoundCap, Qt::RoundJoin));
       p.drawPolyline(QPolygon({QPoint(6, 17), QPoint(13, 25), QPoint(27, 7)}));
       break;
     case ButtonPicture::noWord:  // a cross
-      p.setPen(QPen(QColor(160, 0, 0), 4, Qt::SolidLine, Qt::RoundCap));
+      p.setPen(QPen(darkGround ? QColor(240, 100, 100) : QColor(160, 0, 0), 4, Qt::SolidLine,
+                    Qt::RoundCap));
       p.drawLine(8, 8, 24, 24);
       p.drawLine(24, 8, 8, 24);
       break;
   }
   return QIcon(pixmap);
+}
+
+// Whether a picture's ink stands out from the buttons' ground: a theme's
+// single-colour pictures are drawn dark, which vanishes on a dark desktop.
+bool standsOut(const QIcon& icon) {
+  const QImage image = icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+  double red = 0, green = 0, blue = 0, count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor pixel = image.pixelColor(x, y);
+      if (pixel.alpha() < 128) continue;
+      red += pixel.redF();
+      green += pixel.greenF();
+      blue += pixel.blueF();
+      ++count;
+    }
+  if (count == 0) return false;
+  const QColor ink =
+      QColor::fromRgbF(static_cast<float>(red / count), static_cast<float>(green / count),
+                       static_cast<float>(blue / count));
+  const QColor ground = QGuiApplication::palette().color(QPalette::Button);
+  return std::abs(ink.lightness() - ground.lightness()) >= 60;
 }
 
 }  // namespace
@@ -71,7 +102,7 @@ QIcon buttonIcon(ButtonPicture picture) {
   for (const Picture& entry : kThemeNames) {
     if (entry.picture != picture) continue;
     const QIcon themed = QIcon::fromTheme(QString::fromLatin1(entry.themeName));
-    if (!themed.isNull()) return themed;
+    if (!themed.isNull() && standsOut(themed)) return themed;
   }
   return drawnIcon(picture);
 }

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "ui/qtext.h"
+
 namespace lexorra::ui {
 
 namespace {
@@ -24,6 +26,10 @@ void showMessage(QWidget* parent, MessageKind kind, const QString& title, const 
     QMessageBox::critical(parent, title, text);
   else
     QMessageBox::information(parent, title, text);
+}
+
+QString failureText(const std::exception& failure) {
+  return toQString(failure.what());
 }
 
 }  // namespace lexorra::ui

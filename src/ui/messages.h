@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <exception>
 #include <functional>
 
 class QWidget;
@@ -20,5 +21,11 @@ void showMessage(QWidget* parent, MessageKind kind, const QString& title, const 
 
 // Replaces the message box; an empty hook restores it.
 void setMessageHook(MessageHook hook);
+
+// The text of a failure the model reports, for a message. The model's
+// messages are Windows-1252, as all of its text (file names included, which
+// it converts from the file system's UTF-8); this is the one place where they
+// become the window's text.
+QString failureText(const std::exception& failure);
 
 }  // namespace lexorra::ui

@@ -7,9 +7,12 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
 
 #include "ui/fonts.h"
 #include "ui/icons.h"
+#include "ui/messages.h"
 #include "ui/qtext.h"
 
 namespace lexorra::ui {
@@ -22,17 +25,32 @@ QString qs(std::string_view text) {
 
 }  // namespace
 
-PickerRowsModel::PickerRowsModel(std::function<int()> count,
-                                 std::function<std::string_view(int)> text, QObject* parent)
-    : QAbstractListModel(parent), count_(std::move(count)), text_(std::move(text)) {}
+PickerRowsModel::PickerRowsModel(Source source, QObject* parent)
+    : QAbstractListModel(parent), source_(std::move(source)) {}
+
+bool PickerRowsModel::showsNotice() const {
+  return source_.count() == 0 && source_.notice && !source_.notice().empty();
+}
 
 int PickerRowsModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : count_();
+  if (parent.isValid()) return 0;
+  return showsNotice() ? 1 : source_.count();
 }
 
 QVariant PickerRowsModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= count_()) return {};
-  return toQString(text_(index.row()));
+  if (!index.isValid()) return {};
+  if (showsNotice()) return role == Qt::DisplayRole ? toQString(source_.notice()) : QVariant();
+  if (index.row() >= source_.count()) return {};
+  if (role == Qt::DisplayRole) return toQString(source_.text(index.row()));
+  // The whole gloss, which the list may cut off, wrapped for the tooltip.
+  if (role == Qt::ToolTipRole)
+    return Qt::convertFromPlainText(toQString(source_.gloss(index.row())), Qt::WhiteSpaceNormal);
+  return {};
+}
+
+Qt::ItemFlags PickerRowsModel::flags(const QModelIndex& index) const {
+  if (showsNotice()) return Qt::NoItemFlags;
+  return QAbstractListModel::flags(index);
 }
 
 void PickerRowsModel::refresh() {
@@ -43,7 +61,7 @@ void PickerRowsModel::refresh() {
 // ---------------------------------------------------------------------------
 
 void PickerWindowBase::buildCommon(const char* useTooltip) {
-  setSizeGripEnabled(false);
+  setSizeGripEnabled(true);
   List1 = new QListView(this);
   List1->setObjectName("List1");
   List1->setUniformItemSizes(true);  // rows are measured once, not one by one
@@ -61,6 +79,7 @@ void PickerWindowBase::buildCommon(const char* useTooltip) {
   Command1->setIcon(buttonIcon(ButtonPicture::useWord));
   Command1->setIconSize(QSize(32, 32));
   Command1->setToolTip(QString::fromLatin1(useTooltip));
+  Command1->setAccessibleName(QString::fromLatin1(useTooltip));
   Command1->setDefault(true);  // Enter chooses
   Command1->setAutoDefault(false);
   Command2 = new QPushButton(this);
@@ -68,10 +87,33 @@ void PickerWindowBase::buildCommon(const char* useTooltip) {
   Command2->setIcon(buttonIcon(ButtonPicture::noWord));
   Command2->setIconSize(QSize(32, 32));
   Command2->setToolTip(qs(kUseNoWordTooltip));
+  Command2->setAccessibleName(qs(kUseNoWordTooltip));
   Command2->setAutoDefault(false);
+
+  for (QPushButton* button : {Command1, Command2}) button->setFixedSize(56, 44);
 
   Timer1.setInterval(kPickerTickMilliseconds);
   Timer1.start();
+}
+
+void PickerWindowBase::layOut(QWidget* top, QWidget* extra) {
+  auto* page = new QVBoxLayout(this);
+  page->addWidget(top);
+  page->addWidget(List1, 1);
+  page->addWidget(wordDisplay);
+  auto* buttons = new QHBoxLayout;
+  if (extra) buttons->addWidget(extra);
+  buttons->addStretch(1);
+  buttons->addWidget(Command1);
+  buttons->addWidget(Command2);
+  page->addLayout(buttons);
+  setMinimumSize(420, 320);
+}
+
+void PickerWindowBase::showPreview(const QString& latin) {
+  if (wordDisplay->text() == latin) return;
+  wordDisplay->setText(latin);
+  wordDisplay->setAccessibleName("Latin word: " + latin);
 }
 
 void PickerWindowBase::selectRowInView(int row) {
@@ -114,7 +156,7 @@ void PickerWindowBase::runAct(const std::function<bool()>& act) {
   try {
     if (!act()) return;  // no row selected: the visit goes on
   } catch (const std::exception& problem) {
-    failure = QString::fromLocal8Bit(problem.what());
+    failure = failureText(problem);
   }
   showPicker();
   if (hooks_.changed) hooks_.changed();
@@ -138,43 +180,45 @@ void PickerWindowBase::closeEvent(QCloseEvent* event) {
 
 SearchPickerWindow::SearchPickerWindow(MottoState& state, const Lexicon& lexicon,
                                        const EnglishTables& english, SearchPickerKind kind)
-    : state_(state), lexicon_(lexicon), english_(english), picker_(kind, lexicon) {
+    : state_(state), english_(english), picker_(kind, lexicon) {
   const SearchPickerConfig& config = picker_.config();
   setObjectName(qs(config.name));
   setWindowTitle(qs(config.caption));
   setModal(false);
-  const int width = config.latinColumn > 20 ? 760 : 680;
-  setFixedSize(width, 440);
 
   Text1 = new QLineEdit(this);
   Text1->setObjectName("Text1");
   Text1->setToolTip(qs(kSearchTooltip));
-  Text1->setGeometry(10, 10, width - 20, 28);
+  Text1->setAccessibleName("Search for an English word");
   QFont searchFont = Text1->font();
   searchFont.setPointSize(11);
   Text1->setFont(searchFont);
+  Text1->setMinimumHeight(28);
 
-  // The hint lies over the empty search box, in grey; clicks go through it.
-  fbText = new QLabel(qs(config.hint), this);
+  // The hint lies over the empty search box, in the box's placeholder colour;
+  // clicks go through it.
+  fbText = new QLabel(qs(config.hint), Text1);
   fbText->setObjectName("fbText");
   fbText->setAttribute(Qt::WA_TransparentForMouseEvents);
   QPalette grey = fbText->palette();
-  grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
+  grey.setColor(QPalette::WindowText, Text1->palette().color(QPalette::PlaceholderText));
   fbText->setPalette(grey);
-  fbText->setGeometry(16, 10, width - 32, 28);
+  auto* inside = new QHBoxLayout(Text1);
+  inside->setContentsMargins(6, 0, 6, 0);
+  inside->addWidget(fbText);
 
   buildCommon(kUseWordTooltip.data());
-  rowsModel_ = new PickerRowsModel([this] { return static_cast<int>(picker_.rows().size()); },
-                                   [this](int row) -> std::string_view {
-                                     return picker_.rows()[static_cast<std::size_t>(row)].text;
-                                   },
-                                   this);
+  rowsModel_ =
+      new PickerRowsModel({.count = [this] { return static_cast<int>(picker_.rows().size()); },
+                           .text = [this](int row) -> std::string_view {
+                             return picker_.rows()[static_cast<std::size_t>(row)].text;
+                           },
+                           .gloss = [this](int row) { return picker_.rowGloss(row); },
+                           .notice = [this]() -> std::string_view { return picker_.notice(); }},
+                          this);
   List1->setModel(rowsModel_);
-  List1->setGeometry(10, 46, width - 20, 280);
+  List1->setAccessibleName(qs(config.caption) + " found");
   List1->installEventFilter(this);
-  wordDisplay->setGeometry(10, 334, width - 20, 44);
-  Command1->setGeometry(width - 130, 386, 56, 44);
-  Command2->setGeometry(width - 66, 386, 56, 44);
 
   if (config.hasComparison) {
     compareButton = new QPushButton(this);
@@ -183,12 +227,14 @@ SearchPickerWindow::SearchPickerWindow(MottoState& state, const Lexicon& lexicon
     QFont condensed = compareButton->font();
     condensed.setStretch(QFont::Condensed);
     compareButton->setFont(condensed);
-    compareButton->setGeometry(10, 392, 160, 32);
+    compareButton->setMinimumWidth(160);
     connect(compareButton, &QPushButton::clicked, this, [this] {
       picker_.compareButton_Click();
       showPicker();
     });
   }
+  layOut(Text1, compareButton);
+  resize(config.latinColumn > 20 ? 760 : 680, 440);
 
   connect(Text1, &QLineEdit::textEdited, this, &SearchPickerWindow::searchEdited);
   connectCommon();
@@ -197,8 +243,10 @@ SearchPickerWindow::SearchPickerWindow(MottoState& state, const Lexicon& lexicon
 
 void SearchPickerWindow::showPicker() {
   syncing_ = true;
-  if (picker_.searchText() != listedSearch_ ||
-      rowsModel_->rowCount() != static_cast<int>(picker_.rows().size())) {
+  const int listed = picker_.rows().empty() && !picker_.notice().empty()
+                         ? 1
+                         : static_cast<int>(picker_.rows().size());
+  if (picker_.searchText() != listedSearch_ || rowsModel_->rowCount() != listed) {
     rowsModel_->refresh();
     listedSearch_ = picker_.searchText();
   }
@@ -209,9 +257,12 @@ void SearchPickerWindow::showPicker() {
   }
   fbText->setVisible(picker_.hintVisible());
   selectRowInView(picker_.selectedRow());
-  const QString preview = toQString(picker_.preview());
-  if (wordDisplay->text() != preview) wordDisplay->setText(preview);
-  if (compareButton) compareButton->setText(toQString(picker_.compareCaption()));
+  showPreview(toQString(picker_.preview()));
+  if (compareButton) {
+    const QString caption = toQString(picker_.compareCaption());
+    compareButton->setText(caption);
+    compareButton->setAccessibleName("Comparison: " + caption);
+  }
   if (!picker_.Visible && isVisible()) QDialog::hide();
   syncing_ = false;
 }
@@ -292,7 +343,6 @@ PrepositionPickerWindow::PrepositionPickerWindow(MottoState& state, const Lexico
   setObjectName("prepositionPicker");
   setWindowTitle(qs(kPrepositionCaption));
   setModal(false);
-  setFixedSize(560, 420);
 
   auto* prompt = new QLabel(qs(kPrepositionPrompt), this);
   prompt->setObjectName("Label1");
@@ -300,18 +350,21 @@ PrepositionPickerWindow::PrepositionPickerWindow(MottoState& state, const Lexico
   bold.setBold(true);
   bold.setPointSize(11);
   prompt->setFont(bold);
-  prompt->setGeometry(10, 8, 540, 26);
 
   buildCommon(kUsePrepositionTooltip.data());
-  rowsModel_ = new PickerRowsModel(
-      [this] { return static_cast<int>(picker_.rows().size()); },
-      [this](int row) -> std::string_view { return picker_.rows()[static_cast<std::size_t>(row)]; },
-      this);
+  rowsModel_ =
+      new PickerRowsModel({.count = [this] { return static_cast<int>(picker_.rows().size()); },
+                           .text = [this](int row) -> std::string_view {
+                             return picker_.rows()[static_cast<std::size_t>(row)];
+                           },
+                           .gloss = [this](int row) { return picker_.rowGloss(row); },
+                           .notice = {}},
+                          this);
   List1->setModel(rowsModel_);
-  List1->setGeometry(10, 40, 540, 270);
-  wordDisplay->setGeometry(10, 316, 540, 44);
-  Command1->setGeometry(430, 366, 56, 44);
-  Command2->setGeometry(494, 366, 56, 44);
+  List1->setAccessibleName("Prepositions");
+  prompt->setBuddy(List1);
+  layOut(prompt, nullptr);
+  resize(560, 420);
 
   connectCommon();
   showPicker();
@@ -320,8 +373,7 @@ PrepositionPickerWindow::PrepositionPickerWindow(MottoState& state, const Lexico
 void PrepositionPickerWindow::showPicker() {
   syncing_ = true;
   selectRowInView(picker_.selectedRow());
-  const QString preview = toQString(picker_.preview());
-  if (wordDisplay->text() != preview) wordDisplay->setText(preview);
+  showPreview(toQString(picker_.preview()));
   if (!picker_.Visible && isVisible()) QDialog::hide();
   syncing_ = false;
 }

@@ -11,9 +11,9 @@
 #include <functional>
 #include <memory>
 
-#include "motto/motto_state.h"
 #include "english/english.h"
 #include "lexicon/lexicon.h"
+#include "motto/motto_state.h"
 #include "pickers/preposition_picker.h"
 #include "pickers/search_picker.h"
 
@@ -26,25 +26,33 @@ namespace lexorra::ui {
 
 // A list view's rows, read from the picker's model on demand, so that a list
 // of 19,000 rows costs nothing until rows are drawn and a new search only
-// resets the view.
+// resets the view. A row's tooltip is its whole gloss. When a search found
+// nothing, the one row is the picker's notice, which cannot be selected.
 class PickerRowsModel : public QAbstractListModel {
   Q_OBJECT
  public:
-  PickerRowsModel(std::function<int()> count, std::function<std::string_view(int)> text,
-                  QObject* parent);
+  struct Source {
+    std::function<int()> count;
+    std::function<std::string_view(int)> text;
+    std::function<std::string_view(int)> gloss;
+    std::function<std::string_view()> notice;  // may be empty
+  };
+  PickerRowsModel(Source source, QObject* parent);
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  // Whether the list shows the notice instead of rows.
+  bool showsNotice() const;
   // The picker refilled its rows.
   void refresh();
 
  private:
-  std::function<int()> count_;
-  std::function<std::string_view(int)> text_;
+  Source source_;
 };
 
 // What a picker tells the rest of the program.
 struct PickerHooks {
-  std::function<void()> changed;               // the motto changed: show it
+  std::function<void()> changed;               // the visit ended: show the motto
   std::function<void()> cancelled;             // left without a choice: undo the slot's mark
   std::function<void(const QString&)> failed;  // the render after an act failed
 };
@@ -75,6 +83,9 @@ class PickerWindowBase : public QDialog {
  protected:
   // Builds the list, preview and the two buttons; `useTooltip` for Command1.
   void buildCommon(const char* useTooltip);
+  // Lays out `top` (the search box or the prompt), the list, the preview and
+  // a row of `extra` (may be null) and the two buttons.
+  void layOut(QWidget* top, QWidget* extra);
   void closeEvent(QCloseEvent* event) override;
   // The model's visit ended without a word; returns false when no visit was open.
   virtual bool leaveModel() = 0;
@@ -90,6 +101,9 @@ class PickerWindowBase : public QDialog {
   virtual void tickModel() = 0;
 
   PickerHooks hooks_;
+  // Shows the preview's text; its accessible name says what it is.
+  void showPreview(const QString& latin);
+
   QListView* List1 = nullptr;
   PickerRowsModel* rowsModel_ = nullptr;
   QLabel* wordDisplay = nullptr;
@@ -127,7 +141,6 @@ class SearchPickerWindow : public PickerWindowBase {
   void searchEdited(const QString& text);
 
   MottoState& state_;
-  const Lexicon& lexicon_;
   const EnglishTables& english_;
   SearchPicker picker_;
   QLineEdit* Text1 = nullptr;

@@ -1,35 +1,64 @@
 #include "ui/slot_label.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <utility>
 
 namespace lexorra::ui {
 
-SlotLabel::SlotLabel(int slotIndex, QWidget* parent) : QLabel(parent), slotIndex_(slotIndex) {
-  setMouseTracking(true);
+ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+  setFocusPolicy(Qt::StrongFocus);
 }
 
-void SlotLabel::mousePressEvent(QMouseEvent* event) {
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
   event->accept();
 }
 
-// A click is a press and release over the label, as with a button. A
-// double-click counts once: the release that ends it is not a second click
-// (the tense label would otherwise move two tenses on).
-void SlotLabel::mouseReleaseEvent(QMouseEvent* event) {
+// A click is a left press and release over the label, as with a button (the
+// right button is for a context menu). A double-click counts once: the
+// release that ends it is not a second click (the tense label would
+// otherwise move two tenses on).
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
   const bool second = std::exchange(secondClickOfDouble_, false);
   if (!second && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-    emit clicked(slotIndex_, event->globalPosition().toPoint());
+    emit clicked(event->globalPosition().toPoint());
   event->accept();
 }
 
-void SlotLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event) {
   secondClickOfDouble_ = true;
   event->accept();
 }
 
+void ClickableLabel::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  const bool activates = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+  if (!activates || event->isAutoRepeat()) {
+    QLabel::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  emit clicked(mapToGlobal(QPoint(0, height())));
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(foregroundRole()), 2, Qt::DotLine));
+  painter.drawRect(rect().adjusted(3, 3, -4, -4));
+}
+
+SlotLabel::SlotLabel(int slotIndex, QWidget* parent)
+    : ClickableLabel(parent), slotIndex_(slotIndex) {
+  setMouseTracking(true);
+}
+
 void SlotLabel::showCaption(const QString& caption, const QFont& face) {
+  caption_ = caption;
+  face_ = face;
   QFont font = face;
   const int room = width() - 6;
   while (font.pointSize() > 7 && QFontMetrics(font).horizontalAdvance(caption) > room)
@@ -38,24 +67,14 @@ void SlotLabel::showCaption(const QString& caption, const QFont& face) {
   if (text() != caption) setText(caption);
 }
 
+// A label made narrower or wider fits its caption again.
+void SlotLabel::resizeEvent(QResizeEvent* event) {
+  ClickableLabel::resizeEvent(event);
+  if (face_ != QFont()) showCaption(caption_, face_);
+}
+
 void SlotLabel::mouseMoveEvent(QMouseEvent* event) {
   emit hovered(slotIndex_);
-  event->accept();
-}
-
-void ClickLabel::mousePressEvent(QMouseEvent* event) {
-  event->accept();
-}
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-  const bool second = std::exchange(secondClickOfDouble_, false);
-  if (!second && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-    emit clicked(event->globalPosition().toPoint());
-  event->accept();
-}
-
-void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-  secondClickOfDouble_ = true;
   event->accept();
 }
 

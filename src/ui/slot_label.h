@@ -1,5 +1,7 @@
-// A word label of the main window: shows one WordSlot and reports clicks and
-// mouse movement; it holds nothing the slot does not.
+// The main window's labels that work as buttons: a click, Enter or Space
+// reports where a pop-up menu should open, and the focus, taken by Tab, is
+// shown with a dotted frame. SlotLabel is a word label showing one WordSlot;
+// it holds nothing the slot does not.
 #pragma once
 
 #include <QLabel>
@@ -7,7 +9,28 @@
 
 namespace lexorra::ui {
 
-class SlotLabel : public QLabel {
+class ClickableLabel : public QLabel {
+  Q_OBJECT
+ public:
+  explicit ClickableLabel(QWidget* parent);
+
+ signals:
+  // `globalPos` is where a pop-up menu opens: at the mouse for a click,
+  // below the label for a key.
+  void clicked(QPoint globalPos);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool secondClickOfDouble_ = false;
+};
+
+class SlotLabel : public ClickableLabel {
   Q_OBJECT
  public:
   SlotLabel(int slotIndex, QWidget* parent);
@@ -19,35 +42,16 @@ class SlotLabel : public QLabel {
   void showCaption(const QString& caption, const QFont& face);
 
  signals:
-  void clicked(int slotIndex, QPoint globalPos);
   void hovered(int slotIndex);
 
  protected:
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   int slotIndex_;
-  bool secondClickOfDouble_ = false;
-};
-
-// A label that reports clicks (the Latin motto: a click opens the font menu).
-class ClickLabel : public QLabel {
-  Q_OBJECT
- public:
-  using QLabel::QLabel;
- signals:
-  void clicked(QPoint globalPos);
-
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-
- private:
-  bool secondClickOfDouble_ = false;
+  QString caption_;
+  QFont face_;
 };
 
 }  // namespace lexorra::ui

@@ -282,3 +282,55 @@ TEST_F(Pickers, ARenderFailingAfterAChoiceIsReported) {
 
 }  // namespace
 }  // namespace lexorra::testing
+
+namespace lexorra::testing {
+namespace {
+
+// British spelling finds the American gloss; a search that finds nothing
+// says so in a row that cannot be chosen.
+TEST_F(Pickers, ASearchForgivesSpellingAndSaysWhenNothingIsFound) {
+  tick("actorTickBox");
+  clickSlot("actorNounText");
+  ui::SearchPickerWindow& picker = *program->nounPicker;
+  search(picker, "honour");
+  EXPECT_GT(picker.model().rows().size(), 0u);
+  EXPECT_TRUE(picker.model().notice().empty());
+
+  picker.searchBox()->clear();
+  search(picker, "xqzzyv");
+  QAbstractItemModel* rows = picker.list()->model();
+  ASSERT_EQ(rows->rowCount(), 1);
+  const QModelIndex notice = rows->index(0, 0);
+  EXPECT_EQ(notice.data().toString(), q("No word found for \"xqzzyv\""));
+  EXPECT_FALSE(rows->flags(notice) & Qt::ItemIsSelectable);
+  // Clicking it, double-clicking it and Enter choose nothing: the visit goes on.
+  const QPoint centre = picker.list()->visualRect(notice).center();
+  QTest::mouseClick(picker.list()->viewport(), Qt::LeftButton, {}, centre);
+  QTest::mouseDClick(picker.list()->viewport(), Qt::LeftButton, {}, centre);
+  QTest::keyClick(picker.searchBox(), Qt::Key_Return);
+  picker.useWordButton()->click();
+  EXPECT_TRUE(picker.isVisible());
+  EXPECT_EQ(state().actorNounText.Tag, "influx");
+  picker.noWordButton()->click();
+  EXPECT_EQ(state().actorNounText.Tag, "blank");
+}
+
+// A row too long for the list shows its whole gloss as a tooltip.
+TEST_F(Pickers, ARowsWholeGlossIsItsTooltip) {
+  ui::SearchPickerWindow& picker = *program->nounPicker;
+  QAbstractItemModel* rows = picker.list()->model();
+  ASSERT_GT(rows->rowCount(), 0);
+  const QString tip = rows->index(0, 0).data(Qt::ToolTipRole).toString();
+  const std::string gloss(picker.model().rowGloss(0));
+  EXPECT_FALSE(gloss.empty());
+  EXPECT_TRUE(tip.contains(QString::fromStdString(gloss).toHtmlEscaped().left(20)))
+      << tip.toStdString();
+  const QString prepositionTip =
+      program->prepositionPicker->list()->model()->index(0, 0).data(Qt::ToolTipRole).toString();
+  EXPECT_FALSE(prepositionTip.isEmpty());
+  // The pickers can be made smaller than they open.
+  EXPECT_LT(picker.minimumSizeHint().width(), picker.width());
+}
+
+}  // namespace
+}  // namespace lexorra::testing

@@ -10,10 +10,14 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
+#include <deque>
 #include <filesystem>
 #include <memory>
 
 #include "app/program.h"
+#include "ui/file_dialogs.h"
+#include "ui/latin_preview.h"
 #include "ui/qt_test_support.h"
 #include "ui/slot_label.h"
 
@@ -31,6 +35,28 @@ inline std::string missingDataFile() {
   return {};
 }
 
+// Answers the file dialogs while it lives: each dialog takes the next answer
+// (an empty text cancels) and is recorded with what it proposed.
+class FileDialogAnswers {
+ public:
+  FileDialogAnswers() {
+    ui::setFileDialogHook([this](ui::FileDialogKind kind, const QString& proposed) {
+      asked.push_back({kind, proposed});
+      if (answers.empty()) return QString();
+      QString answer = answers.front();
+      answers.pop_front();
+      return answer;
+    });
+  }
+  ~FileDialogAnswers() { ui::setFileDialogHook({}); }
+  struct Asked {
+    ui::FileDialogKind kind;
+    QString proposed;
+  };
+  std::deque<QString> answers;
+  std::vector<Asked> asked;
+};
+
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -38,6 +64,8 @@ class ProgramTest : public ::testing::Test {
     if (std::string missing = missingDataFile(); !missing.empty())
       GTEST_SKIP() << missing << " has not been delivered yet; the program cannot start";
     program = app::createProgram();
+    // Saved mottos go to a folder of the test's own, not the documents folder.
+    program->form->setMottoFolder(home() / "Documents" / "Lexorra");
     // No browser and no quitting from inside a test.
     ui::MainWindowHooks hooks = program->form->hooks();
     hooks.openWebsite = [this] { ++websiteOpened; };
@@ -55,6 +83,7 @@ class ProgramTest : public ::testing::Test {
   }
 
   ui::Form1& form() { return *program->form; }
+  std::filesystem::path home() const { return homeFolder.path().toStdString(); }
   MottoState& state() { return program->state; }
   ui::SlotLabel* label(const char* name) { return form().slotLabel(name); }
 
@@ -73,6 +102,12 @@ class ProgramTest : public ::testing::Test {
   }
   void tick(const char* tickBox) { click(form().tickBox(tickBox)); }
 
+  // What the window shows a second after a change: four refreshes, run at
+  // once rather than waited for.
+  void settle() {
+    for (int k = 0; k < 4; ++k) form().Timer1_Timer();
+  }
+
   // Waits at most one refresh tick (with a little slack) for `condition`.
   template <typename Condition>
   bool withinOneTick(Condition condition) {
@@ -85,8 +120,10 @@ class ProgramTest : public ::testing::Test {
     QTest::keyClicks(picker.searchBox(), QString::fromLatin1(text));
   }
 
+  QTemporaryDir homeFolder;
   std::unique_ptr<app::Program> program;
   MessageRecorder messages;
+  FileDialogAnswers dialogs;
   int websiteOpened = 0;
   int helpOpened = 0;
   int exitRequested = 0;

@@ -79,6 +79,38 @@ TEST(CliRender, RendersTheExamples) {
       << plain.out;
 }
 
+// Lines 82 to 88 carry the broad question and the adjectives' comparison.
+TEST(CliRender, ShowsTheQuestionAndComparisonOfAFile) {
+  if (!deliveredDataPresent()) GTEST_SKIP() << "the delivered data is not in " << kBin;
+  fs::path folder = fs::temp_directory_path() / ("lexorra-cli-88-" + std::to_string(getpid()));
+  fs::create_directories(folder);
+  const std::string blind = slurp(kBin / "ex_love_is_blind");  // "caecus" is actedAdjText
+  struct Case {
+    const char* name;
+    const char* extraLines;
+    const char* english;  // part of the meaning
+  };
+  const Case cases[] = {
+      {"plain", "notQuestionOption\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n",
+       "English: Love is blind."},
+      {"asked", "isItThatOption\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n",
+       "English: Is it the case that "},
+      {"more", "notQuestionOption\r\n 0 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n", "is blinder."},
+  };
+  std::vector<std::string> latin;
+  for (const Case& c : cases) {
+    std::ofstream(folder / c.name, std::ios::binary) << blind << c.extraLines;
+    CliRun run = runCli({"render", (folder / c.name).string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(c.english), std::string::npos) << run.out;
+    latin.push_back(linesOf(run.out).at(1));
+  }
+  fs::remove_all(folder);
+  EXPECT_EQ(latin[0], "  Latin:   amor caecus est");  // as the example shows
+  EXPECT_NE(latin[1], latin[0]);
+  EXPECT_NE(latin[2], latin[0]);
+}
+
 TEST(CliRender, BadFilesAreReportedAndTheOthersStillRendered) {
   if (!deliveredDataPresent()) GTEST_SKIP() << "the delivered data is not in " << kBin;
   fs::path folder = fs::temp_directory_path() / ("lexorra-cli-bad-" + std::to_string(getpid()));

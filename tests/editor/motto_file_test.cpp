@@ -2,102 +2,17 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <fstream>
-
-#include "editor/menus.h"
-#include "editor/options.h"
-#include "small_lexicon.h"
+#include "motto_file_fixture.h"
 
 namespace lexorra {
 namespace {
 
+using editortest::everything;
+using editortest::joinLines;
+using editortest::MottoFileTest;
 using M = MottoState;
 namespace fs = std::filesystem;
-
-// Every field of the motto as text, to see whether anything changed.
-std::string everything(const MottoState& s) {
-  std::string out;
-  for (const SlotInfo& info : kSlots) {
-    const WordSlot& slot = s.*info.slot;
-    out += std::string(info.name) + "=" + slot.Caption + "|" + slot.Tag + "|" +
-           (slot.Visible ? "v" : "h") + "\n";
-  }
-  for (int n = 1; n <= 9; ++n)
-    out += std::to_string((s.*linkOption(n)).Value) + std::to_string((s.*linkOption(n)).Visible);
-  for (const TickBox* t : {&s.actorTickBox, &s.actionTickBoc, &s.actedTickBox, &s.mannerTickBox})
-    out += " t" + std::to_string(t->Value) + std::to_string(t->Enabled);
-  for (const CheckBox* c :
-       {&s.Check1, &s.isCheckBox, &s.wordOrderBox, &s.femaleBox, &s.youFemaleBox, &s.notButton})
-    out += " c" + std::to_string(c->Value) + std::to_string(c->Visible);
-  out += " f" + std::to_string(s.Frame2.Visible) + std::to_string(s.Frame4.Visible) +
-         std::to_string(s.Frame3.Visible);
-  out += " q" + std::to_string(s.whenIsItOption) + std::to_string(s.whyOption) +
-         std::to_string(s.isItThatOption) + std::to_string(s.notQuestionOption);
-  return out + "\n" + s.finalLatin + "\n" + s.finalEnglish;
-}
-
-std::string joinLines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
-class MottoFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("lexorra-motto-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  void writeText(const std::string& name, const std::string& text) {
-    std::ofstream(folder_ / name, std::ios::binary) << text;
-  }
-
-  // A motto that uses every kind of line: sections, links, pronouns, words.
-  MottoState richMotto() {
-    MottoState s;
-    s.Enabled = true;
-    setTickBox(s, &M::actorTickBox, 1);
-    setTickBox(s, &M::actionTickBoc, 1);
-    setTickBox(s, &M::actedTickBox, 1);
-    setTickBox(s, &M::mannerTickBox, 1);
-    s.actorPronounText.Tag = kInflux;
-    choosePronoun(s, PronounMenu::actor, *findPronounMenuItem(PronounMenu::actor, "the_option"));
-    s.actorNounText.Tag = "1";
-    s.actorAdjText = {"(most good)", "1", true, 0};
-    selectOption(s, 1);
-    s.secondActorPronoun.Tag = kInflux;
-    choosePronoun(s, PronounMenu::actor, *findPronounMenuItem(PronounMenu::actor, "i_option"));
-    s.verbText.Tag = "1";
-    s.verbTenseText.Caption = "will have";
-    s.actedPronounText.Tag = kInflux;
-    choosePronoun(s, PronounMenu::acted, *findPronounMenuItem(PronounMenu::acted, "she_acted"));
-    selectOption(s, 5);
-    s.secondActedNounText.Tag = "0";
-    s.adVerbText = {"always", "0", true, 0};
-    s.prepositionText = {"without", "0", true, 0};
-    s.prepositionNounText = {"fear", "1", true, 0};
-    selectOption(s, 8);
-    s.secondPrepositionAdjText.Tag = "0";
-    s.isCheckBox.Value = 1;
-    s.femaleBox.Value = 1;
-    s.notButton.Value = 1;
-    s.Check1.Value = 0;
-    s.prepositionAdjText.Visible = false;  // visibility the operations would not give
-    s.Option2.Visible = true;
-    s.Option9.Visible = true;
-    return s;
-  }
-
-  fs::path folder_;
-  Lexicon lexicon_ = editortest::editorLexicon();
-};
 
 TEST_F(MottoFileTest, ResetEmptiesAndHidesEverything) {
   MottoState s = richMotto();
@@ -146,8 +61,8 @@ TEST_F(MottoFileTest, SaveAndLoadRestoreTheMotto) {
     else
       EXPECT_EQ(a.Tag, b.Tag) << info.name;
   }
-  // Adjectives come back as bare headwords, in the positive degree.
-  EXPECT_EQ(loaded.actorAdjText.Caption, "good");
+  // An adjective comes back with its comparison, the others as bare headwords.
+  EXPECT_EQ(loaded.actorAdjText.Caption, "(most good)");
   EXPECT_EQ(loaded.secondPrepositionAdjText.Caption, "my");
   EXPECT_EQ(loaded.adVerbText.Caption, "always");
   EXPECT_EQ(loaded.prepositionText.Caption, "without");
@@ -171,14 +86,19 @@ TEST_F(MottoFileTest, SaveAndLoadRestoreTheMotto) {
 
 TEST_F(MottoFileTest, FileLayout) {
   std::vector<std::string> lines = mottoFileLines(richMotto());
-  ASSERT_EQ(lines.size(), 81u);
+  ASSERT_EQ(lines.size(), 88u);
+  EXPECT_EQ(mottoFileLines(richMotto(), MottoFileFormat::lines81),
+            std::vector<std::string>(lines.begin(), lines.begin() + 81));
   // A pronoun caption, a tag, the tense, Option1, actorTickBox, Check1.
   for (auto [line, text] : {std::pair{2, "The (single)"},
                             {3, "1"},
                             {14, "will have"},
                             {23, "True"},
                             {32, " 1 "},
-                            {36, " 0 "}})
+                            {36, " 0 "},
+                            {82, "notQuestionOption"},
+                            {83, " 2 "},  // actorAdjText "(most good)"
+                            {88, " 0 "}})
     EXPECT_EQ(lines[line - 1], text) << "line " << line;
   writeMottoFile(richMotto(), folder_ / "motto");
   std::ifstream in(folder_ / "motto", std::ios::binary);
@@ -220,7 +140,7 @@ TEST_F(MottoFileTest, BadLinesAreRejectedWithFileLineAndReason) {
   struct Case {
     std::size_t line;
     std::string text;
-    std::string_view reason;       // part of the message
+    std::string reason;            // part of the message
     std::size_t reportedLine = 0;  // when not the changed line
   };
   const Case cases[] = {
@@ -229,6 +149,9 @@ TEST_F(MottoFileTest, BadLinesAreRejectedWithFileLineAndReason) {
       {1, "1.5", "noun index"},
       {1, "influx", "noun index"},
       {1, "19491", "outside the lexicon"},
+      {3, "abc", "actorAdjText must be \"blank\" or an adjective index"},
+      {15, "x", "adVerbText must be \"blank\" or an adverb index"},
+      {1, std::string(200, 'x'), "not \"" + std::string(80, 'x') + "...\""},
       {1, "2", "is not a word of nouns.dat"},  // an empty entry
       {1, "3", "is not a word of nouns.dat"},  // a line without a meaning
       {3, "2", "is not a word of adjectives.dat"},
@@ -247,22 +170,7 @@ TEST_F(MottoFileTest, BadLinesAreRejectedWithFileLineAndReason) {
       {55, "maybe", "visibility of secondActorPronoun"},
       {81, "", "visibility of Option9"},
   };
-  for (const Case& c : cases) {
-    std::vector<std::string> lines = mottoFileLines(MottoState{});
-    lines[c.line - 1] = c.text;
-    writeText("bad", joinLines(lines));
-    MottoState s = richMotto();
-    std::string before = everything(s);
-    try {
-      loadExample(s, lexicon_, folder_, "bad");
-      ADD_FAILURE() << "accepted line " << c.line << " " << c.text;
-    } catch (const MottoFileError& e) {
-      EXPECT_EQ(e.file(), "bad");
-      EXPECT_EQ(e.line(), c.reportedLine ? c.reportedLine : c.line) << e.what();
-      EXPECT_NE(e.reason().find(c.reason), std::string::npos) << e.what();
-    }
-    EXPECT_EQ(everything(s), before) << "line " << c.line;
-  }
+  for (const Case& c : cases) expectRefused(c.line, c.text, c.reason, c.reportedLine);
 }
 
 TEST_F(MottoFileTest, LinkOptionsAreSelectedInFileOrder) {
@@ -304,7 +212,9 @@ TEST_F(MottoFileTest, BrokenFilesLeaveTheMottoAlone) {
   const Case cases[] = {
       {"empty", "", 0, "is empty"},
       {"short", joinLines({lines.begin(), lines.begin() + 40}), 41, "the file ends after 40"},
-      {"long", joinLines(lines) + "extra\r\n", 82, "one too many"},
+      {"long", joinLines(lines) + "extra\r\n", 89, "one too many"},
+      {"81 and one", joinLines({lines.begin(), lines.begin() + 82}), 83, "ends after 82 lines"},
+      {"one line", "blank\r\n", 2, "the file ends after 1 line;"},
   };
   for (const Case& c : cases) {
     writeText(c.name, c.text);

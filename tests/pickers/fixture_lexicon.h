@@ -6,8 +6,10 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "lexicon/lexicon.h"
+#include "pickers/search_picker.h"
 
 namespace lexorra::testing {
 
@@ -84,6 +86,13 @@ inline Lexicon fixtureLexicon() {
             {prepositionLine({"ad", "to, towards;"}), prepositionLine({"cum", "with;"}),
              prepositionLine({"sine", "without;"})});
   return lexicon;
+}
+
+// The lexicon indexes of a picker's rows, in list order.
+inline std::vector<std::uint32_t> indexes(const SearchPicker& picker) {
+  std::vector<std::uint32_t> out;
+  for (const PickerRow& row : picker.rows()) out.push_back(row.index);
+  return out;
 }
 
 }  // namespace lexorra::testing

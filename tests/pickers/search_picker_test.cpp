@@ -11,12 +11,7 @@ namespace lexorra {
 namespace {
 
 using testing::fixtureLexicon;
-
-std::vector<std::uint32_t> indexes(const SearchPicker& picker) {
-  std::vector<std::uint32_t> out;
-  for (const PickerRow& row : picker.rows()) out.push_back(row.index);
-  return out;
-}
+using testing::indexes;
 
 TEST(SearchPickerSearch, MatchesWholeWordsAndSelectsTheLastExactGloss) {
   const Lexicon lexicon = fixtureLexicon();

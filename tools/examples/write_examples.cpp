@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
     lexorra::Lexicon lexicon = lexorra::loadDictionaries(data);
     for (const auto& example : lexorra::examples::exampleDescriptions()) {
       lexorra::MottoState state = lexorra::examples::buildExample(lexicon, example);
-      lexorra::writeMottoFile(state, out / std::string(example.fileName));
+      lexorra::writeMottoFile(state, out / std::string(example.fileName),
+                              lexorra::MottoFileFormat::lines81);
     }
   } catch (const std::exception& e) {
     std::cerr << "write-examples: " << e.what() << "\n";

@@ -1,0 +1,128 @@
+// Motto-file tests' common ground: a folder of their own, a motto that uses
+// every kind of line, and the motto as text to see whether anything changed.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "editor/menus.h"
+#include "editor/motto_file.h"
+#include "editor/options.h"
+#include "small_lexicon.h"
+
+namespace lexorra::editortest {
+
+using M = MottoState;
+namespace fs = std::filesystem;
+
+// Every field of the motto as text, to see whether anything changed.
+inline std::string everything(const MottoState& s) {
+  std::string out;
+  for (const SlotInfo& info : kSlots) {
+    const WordSlot& slot = s.*info.slot;
+    out += std::string(info.name) + "=" + slot.Caption + "|" + slot.Tag + "|" +
+           (slot.Visible ? "v" : "h") + "\n";
+  }
+  for (int n = 1; n <= 9; ++n)
+    out += std::to_string((s.*linkOption(n)).Value) + std::to_string((s.*linkOption(n)).Visible);
+  for (const TickBox* t : {&s.actorTickBox, &s.actionTickBoc, &s.actedTickBox, &s.mannerTickBox})
+    out += " t" + std::to_string(t->Value) + std::to_string(t->Enabled);
+  for (const CheckBox* c :
+       {&s.Check1, &s.isCheckBox, &s.wordOrderBox, &s.femaleBox, &s.youFemaleBox, &s.notButton})
+    out += " c" + std::to_string(c->Value) + std::to_string(c->Visible);
+  out += " f" + std::to_string(s.Frame2.Visible) + std::to_string(s.Frame4.Visible) +
+         std::to_string(s.Frame3.Visible);
+  out += " q" + std::to_string(s.whenIsItOption) + std::to_string(s.whyOption) +
+         std::to_string(s.isItThatOption) + std::to_string(s.notQuestionOption);
+  return out + "\n" + s.finalLatin + "\n" + s.finalEnglish;
+}
+
+inline std::string joinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+class MottoFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("lexorra-motto-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  void writeText(const std::string& name, const std::string& text) {
+    std::ofstream(folder_ / name, std::ios::binary) << text;
+  }
+
+  // A motto file whose line `line` reads `text` is refused, naming the file,
+  // `reportedLine` (the changed line when 0) and `reason`, with no line
+  // quoted longer than 80 characters; the motto stays as it was.
+  void expectRefused(std::size_t line, const std::string& text, const std::string& reason,
+                     std::size_t reportedLine = 0) {
+    std::vector<std::string> lines = mottoFileLines(MottoState{});
+    lines[line - 1] = text;
+    writeText("bad", joinLines(lines));
+    MottoState s = richMotto();
+    const std::string before = everything(s);
+    try {
+      loadExample(s, lexicon_, folder_, "bad");
+      ADD_FAILURE() << "accepted line " << line << " " << text;
+    } catch (const MottoFileError& e) {
+      EXPECT_EQ(e.file(), "bad");
+      EXPECT_EQ(e.reason().find(std::string(81, 'x')), std::string::npos) << "uncut";
+      EXPECT_EQ(e.line(), reportedLine ? reportedLine : line) << e.what();
+      EXPECT_NE(e.reason().find(reason), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(everything(s), before) << "line " << line;
+  }
+
+  // A motto that uses every kind of line: sections, links, pronouns, words.
+  MottoState richMotto() {
+    MottoState s;
+    s.Enabled = true;
+    setTickBox(s, &M::actorTickBox, 1);
+    setTickBox(s, &M::actionTickBoc, 1);
+    setTickBox(s, &M::actedTickBox, 1);
+    setTickBox(s, &M::mannerTickBox, 1);
+    s.actorPronounText.Tag = kInflux;
+    choosePronoun(s, PronounMenu::actor, *findPronounMenuItem(PronounMenu::actor, "the_option"));
+    s.actorNounText.Tag = "1";
+    s.actorAdjText = {"(most good)", "1", true, 0};
+    selectOption(s, 1);
+    s.secondActorPronoun.Tag = kInflux;
+    choosePronoun(s, PronounMenu::actor, *findPronounMenuItem(PronounMenu::actor, "i_option"));
+    s.verbText.Tag = "1";
+    s.verbTenseText.Caption = "will have";
+    s.actedPronounText.Tag = kInflux;
+    choosePronoun(s, PronounMenu::acted, *findPronounMenuItem(PronounMenu::acted, "she_acted"));
+    selectOption(s, 5);
+    s.secondActedNounText.Tag = "0";
+    s.adVerbText = {"always", "0", true, 0};
+    s.prepositionText = {"without", "0", true, 0};
+    s.prepositionNounText = {"fear", "1", true, 0};
+    selectOption(s, 8);
+    s.secondPrepositionAdjText.Tag = "0";
+    s.isCheckBox.Value = 1;
+    s.femaleBox.Value = 1;
+    s.notButton.Value = 1;
+    s.Check1.Value = 0;
+    s.prepositionAdjText.Visible = false;  // visibility the operations would not give
+    s.Option2.Visible = true;
+    s.Option9.Visible = true;
+    return s;
+  }
+
+  fs::path folder_;
+  Lexicon lexicon_ = editorLexicon();
+};
+
+}  // namespace lexorra::editortest
