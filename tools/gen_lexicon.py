@@ -91,6 +91,13 @@ def plural_only(meaning):
     return "(pl.)" in first and "(sg.)" not in meaning
 
 
+# Nouns the source marks common (of either sex) that the grammars give one
+# gender for the animal of either sex, the feminine: aquila "eagle" (the
+# eagle of the standards is feminine in the source too), grus "crane".  By
+# first stem and declension.
+EPICENE_FEMININE = {("aquil", "1"), ("gru", "3")}
+
+
 def noun_lines(entries, inflector, report):
     lines = []
     skipped_abbrev = 0
@@ -105,6 +112,8 @@ def noun_lines(entries, inflector, report):
             continue
         gender = e.morph[2]
         marker = {"M": "M", "F": "F", "N": "N"}.get(gender, "M")  # common gender agrees as masculine
+        if gender == "C" and (e.stems[0], e.morph[0]) in EPICENE_FEMININE:
+            marker = "F"
         if decl == "9 9":
             form = latin(e.stems[0]) if e.stems[0] else MISSING
             head = [form, "undeclined", "9", marker, form]

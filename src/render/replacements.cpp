@@ -15,7 +15,8 @@ constexpr std::array<Replacement, 4> kLatinSpacingRows = {{
     {" - ", " (word form not in historical record!) "},
 }};
 
-constexpr std::array<Replacement, 1> kNoliUmquamRows = {{{"noli numquam", "noli umquam"}}};
+constexpr std::array<Replacement, 2> kNoliUmquamRows = {
+    {{"noli numquam", "noli umquam"}, {"nolite numquam", "nolite umquam"}}};
 
 constexpr std::array<Replacement, 2> kExAbShortFormRows = {{{" ex ", " e "}, {" ab ", " a "}}};
 

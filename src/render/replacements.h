@@ -41,8 +41,8 @@ void applyReplacements(std::string& text, std::span<const ConditionalReplacement
 // Spacing: three passes fold a run of up to eight spaces into one; then the
 // marker of a form the lexicon lacks (it needs the single spaces around it).
 extern const std::span<const Replacement> kLatinSpacing;
-// A double negative: "noli" comes with a forbidding, "numquam" from the
-// adverb; Latin says "noli umquam".
+// A double negative: "noli"/"nolite" come with a forbidding, "numquam" from
+// the adverb; Latin says "noli umquam", "nolite umquam".
 extern const std::span<const Replacement> kNoliUmquam;
 // "ex" and "ab" before a consonant, applied only when the sentence has no
 // "ex"/"ab" before a vowel: the two rows are independent.

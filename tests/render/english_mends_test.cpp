@@ -93,6 +93,13 @@ TEST_F(EnglishMends, ComparisonReadsAsEnglish) {
                                      "(most " + headword("adjective", sapiens) + ")");
        },
        "The wisest man."},
+      {"the most beautiful eagle: an eagle is feminine",
+       [] {
+         const int pulcher = adjective("pulcher");
+         return MottoBuilder().actor("The (single)", findLatin(Table::noun, 5, "aquila", "eagle"),
+                                     pulcher, "(most " + headword("adjective", pulcher) + ")");
+       },
+       "The most beautiful eagle."},
       {"the better man: the irregular rows stay",
        [] {
          const int bonus = adjective("bonus");

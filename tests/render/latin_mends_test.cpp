@@ -137,6 +137,18 @@ TEST_F(LatinMends, APronounAfterBeKeepsItsOwnGender) {
   });
 }
 
+TEST_F(LatinMends, TheEagleIsFeminine) {
+  expectLatin({
+      {"the most beautiful eagle",
+       [] {
+         const int pulcher = adjective("pulcher");
+         return MottoBuilder().actor("The (single)", findLatin(Table::noun, 5, "aquila", "eagle"),
+                                     pulcher, "(most " + headword("adjective", pulcher) + ")");
+       },
+       "aquila pulcherrima"},
+  });
+}
+
 TEST_F(LatinMends, ParticiplesAgreeWithTheSubject) {
   const int nasci = verb("nasci");
   expectLatin({
@@ -369,6 +381,15 @@ TEST_F(LatinMends, CommandsWishesAndNegation) {
              .manner(never, "never");
        },
        "noli umquam cedere"},
+      {"never yield (several)",
+       [=] {
+         return MottoBuilder()
+             .actor("You (plural)")
+             .act("should", verb("cedere"))
+             .negated()
+             .manner(never, "never");
+       },
+       "nolite umquam cedere"},
       {"let him never fear, short",
        [=] {
          return shortMotto(
