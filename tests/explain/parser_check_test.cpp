@@ -1,5 +1,7 @@
 // The check by the Latin parser: how its answers are read and judged, how
 // it is run, and what it says of the examples and of random mottos.
+#include "explain/parser_check.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,7 +10,6 @@
 
 #include "editor/motto_file.h"
 #include "editor/refresh.h"
-#include "explain/parser_check.h"
 #include "random_motto.h"
 #include "render/delivered_motto.h"
 
@@ -30,14 +31,26 @@ TEST(ParserAnalysis, ReadsTheFieldsOfEachPartOfSpeech) {
       {"m.ihi                PRON   5 1 DAT S C                 ",
        {.partOfSpeech = "PRON", .caseName = "DAT", .number = "S", .gender = "C"}},
       {"am.abo               V      1 1 FUT  ACTIVE  IND 1 S    ",
-       {.partOfSpeech = "V", .number = "S", .tense = "FUT", .voice = "ACTIVE", .mood = "IND",
+       {.partOfSpeech = "V",
+        .number = "S",
+        .tense = "FUT",
+        .voice = "ACTIVE",
+        .mood = "IND",
         .person = "1"}},
       // A deponent's forms have no voice; an age mark may follow.
       {"nasc.or              V      3 1 PRES         IND 1 S      Early",
-       {.partOfSpeech = "V", .number = "S", .tense = "PRES", .voice = "DEP", .mood = "IND",
+       {.partOfSpeech = "V",
+        .number = "S",
+        .tense = "PRES",
+        .voice = "DEP",
+        .mood = "IND",
         .person = "1"}},
       {"iac.ere              V      3 1 PRES ACTIVE  INF 0 X    ",
-       {.partOfSpeech = "V", .number = "X", .tense = "PRES", .voice = "ACTIVE", .mood = "INF",
+       {.partOfSpeech = "V",
+        .number = "X",
+        .tense = "PRES",
+        .voice = "ACTIVE",
+        .mood = "INF",
         .person = "0"}},
       {"nat.us               VPAR   3 1 NOM S M PERF         PPL",
        {.partOfSpeech = "VPAR", .caseName = "NOM", .number = "S", .gender = "M", .tense = "PERF"}},
@@ -52,15 +65,15 @@ TEST(ParserAnalysis, ReadsTheFieldsOfEachPartOfSpeech) {
     ASSERT_TRUE(a) << c.line;
     EXPECT_EQ(a->form, c.form) << c.line;
   }
-  EXPECT_EQ(parseAnalysisLine("amor                 N      3 1 NOM S M")->line, "amor N 3 1 NOM S M");
+  EXPECT_EQ(parseAnalysisLine("amor                 N      3 1 NOM S M")->line,
+            "amor N 3 1 NOM S M");
 }
 
 TEST(ParserAnalysis, LeavesOutWhatIsNoAnalysis) {
-  for (std::string_view line : {"amor, amoris  N (3rd) M   [XXXAO]  ",
-                                "cur  ADV   [XXXAO]  ",
-                                "love; affection; the beloved; Cupid;",
-                                "zzqqxx                           ========   UNKNOWN    ",
-                                "deus  X   [XEXCX]  ", "", "*"})
+  for (std::string_view line :
+       {"amor, amoris  N (3rd) M   [XXXAO]  ", "cur  ADV   [XXXAO]  ",
+        "love; affection; the beloved; Cupid;",
+        "zzqqxx                           ========   UNKNOWN    ", "deus  X   [XEXCX]  ", "", "*"})
     EXPECT_FALSE(parseAnalysisLine(line)) << line;
 }
 
@@ -93,7 +106,8 @@ TEST(ParserAnalysis, AFormConfirmsWhatItAgreesWith) {
       {{.partOfSpeech = "V", .number = "X", .tense = "PRES", .voice = "ACTIVE", .mood = "INF"},
        {.partOfSpeech = "V", .number = "S", .tense = "PRES", .voice = "ACTIVE", .mood = "INF"},
        true},
-      {{.partOfSpeech = "TACKON", .enclitic = "ne"}, {.partOfSpeech = "TACKON", .enclitic = "cum"},
+      {{.partOfSpeech = "TACKON", .enclitic = "ne"},
+       {.partOfSpeech = "TACKON", .enclitic = "cum"},
        false},
   };
   for (const Case& c : cases) EXPECT_EQ(confirms(c.found, c.wanted), c.confirms);
@@ -140,9 +154,11 @@ TEST(ParserJudge, ARowIsConfirmedByAnAnalysisOfItsWord) {
   SheetCheck check = judgeSheet(sheet, {"mecum"}, answers);
   EXPECT_EQ(check.rows[0].verdict, Verdict::notConfirmed);
   EXPECT_EQ(check.rows[0].why, "the parser knows another form of it");
-  EXPECT_EQ(check.rows[0].analyses, (std::vector<std::string>{"cum TACKON", "m.e PRON 5 1 ACC S C"}));
+  EXPECT_EQ(check.rows[0].analyses,
+            (std::vector<std::string>{"cum TACKON", "m.e PRON 5 1 ACC S C"}));
   EXPECT_EQ(check.rows[1].verdict, Verdict::confirmed);
-  EXPECT_EQ(check.summary(), "Checked by the Latin parser whitakers-words: 1 of 2 words confirmed.");
+  EXPECT_EQ(check.summary(),
+            "Checked by the Latin parser whitakers-words: 1 of 2 words confirmed.");
 
   answers[0].push_back(*parseAnalysisLine("m.e PRON 5 1 ABL S C"));
   check = judgeSheet(sheet, {"mecum"}, answers);
@@ -168,7 +184,8 @@ class FakeParser : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_ = fs::temp_directory_path() /
-              ("lexorra-fake-parser-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+              ("lexorra-fake-parser-" +
+               std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(folder_);
   }
@@ -236,7 +253,8 @@ TEST_F(RealParser, ConfirmsTheExamplesAndRandomMottos) {
     MottoState state;
     state.Enabled = true;
     loadExample(state, delivered().lexicon, testing::kDataFolder, example.fileName);
-    for (int tick = 0; tick < 4; ++tick) Timer1_Timer(state, delivered().lexicon, delivered().english);
+    for (int tick = 0; tick < 4; ++tick)
+      Timer1_Timer(state, delivered().lexicon, delivered().english);
     mottos.push_back(state);
   }
   const std::size_t examples = mottos.size();
@@ -255,14 +273,14 @@ TEST_F(RealParser, ConfirmsTheExamplesAndRandomMottos) {
       if (sheet.rows[r].missingForm) ++markers;
       if (check.rows[r].verdict != Verdict::notConfirmed) continue;
       std::cout << "not confirmed: " << sheet.rows[r].word << " (" << sheet.rows[r].partOfSpeech
-                << ", " << sheet.rows[r].form << ") in \"" << sheet.latin << "\": " << check.rows[r].why
-                << "\n";
+                << ", " << sheet.rows[r].form << ") in \"" << sheet.latin
+                << "\": " << check.rows[r].why << "\n";
       for (const std::string& a : check.rows[r].analyses) std::cout << "    " << a << "\n";
     }
   }
   std::cout << "examples: " << confirmed[0] << " of " << checked[0] << " words confirmed\n"
-            << "random mottos: " << confirmed[1] << " of " << checked[1]
-            << " words confirmed; " << markers << " forms the lexicon lacks, not checked\n";
+            << "random mottos: " << confirmed[1] << " of " << checked[1] << " words confirmed; "
+            << markers << " forms the lexicon lacks, not checked\n";
   EXPECT_EQ(confirmed[0], checked[0]);
   EXPECT_GE(100 * confirmed[1], 99 * checked[1]);
 }
