@@ -2,8 +2,8 @@
 // word order and the clean-ups of the whole sentence.
 #pragma once
 
+#include <span>
 #include <string>
-#include <vector>
 
 #include "lexicon/lexicon.h"
 #include "motto/motto_state.h"
@@ -62,7 +62,7 @@ LatinPieces buildLatinPieces(const MottoState& state, const RenderValues& values
 // The pieces in the order the sentence puts them: verb last by default,
 // after the first thing in the alternative order, first in a broad question.
 // Empty for a word-order box that holds neither 0 nor 1 (no sentence).
-std::vector<LatinPiece> latinPieceOrder(const MottoState& state);
+std::span<const LatinPiece> latinPieceOrder(const MottoState& state);
 
 // The pieces in the chosen word order, not yet cleaned.
 std::string orderLatinPieces(const LatinPieces& pieces, const MottoState& state);

@@ -209,21 +209,24 @@ const std::string& LatinPieces::of(LatinPiece piece) const {
   return latinVerbPhrase;
 }
 
-std::vector<LatinPiece> latinPieceOrder(const MottoState& s) {
+std::span<const LatinPiece> latinPieceOrder(const MottoState& s) {
   // Latin puts the verb last by default; the alternative order puts it after
   // the first thing; a broad question puts it first.
   using P = LatinPiece;
-  if (s.whyOption || s.whenIsItOption || s.isItThatOption)
-    return {P::verb, P::negation, P::actor, P::acted, P::adverb, P::preposition};
-  if (s.wordOrderBox.Value == 1)
-    return {P::actor, P::negation, P::verb, P::acted, P::adverb, P::preposition};
-  if (s.wordOrderBox.Value == 0)
-    return {P::actor, P::acted, P::adverb, P::preposition, P::negation, P::verb};
+  static constexpr std::array<P, 6> kVerbLast = {P::actor,       P::acted,    P::adverb,
+                                                 P::preposition, P::negation, P::verb};
+  static constexpr std::array<P, 6> kVerbSecond = {P::actor, P::negation, P::verb,
+                                                   P::acted, P::adverb,   P::preposition};
+  static constexpr std::array<P, 6> kVerbFirst = {P::verb,  P::negation, P::actor,
+                                                  P::acted, P::adverb,   P::preposition};
+  if (s.whyOption || s.whenIsItOption || s.isItThatOption) return kVerbFirst;
+  if (s.wordOrderBox.Value == 1) return kVerbSecond;
+  if (s.wordOrderBox.Value == 0) return kVerbLast;
   return {};
 }
 
 std::string orderLatinPieces(const LatinPieces& p, const MottoState& s) {
-  const std::vector<LatinPiece> order = latinPieceOrder(s);
+  const std::span<const LatinPiece> order = latinPieceOrder(s);
   // The alternative order leaves one more space after the first thing.
   const bool alternative =
       !order.empty() && order[1] == LatinPiece::negation && order[0] == LatinPiece::actor;

@@ -19,6 +19,7 @@
 #include "editor/motto_file.h"
 #include "editor/options.h"
 #include "editor/refresh.h"
+#include "ui/explain_window.h"
 #include "ui/export_dialog.h"
 #include "ui/fonts.h"
 #include "ui/icons.h"
@@ -298,6 +299,13 @@ void Form1::buildWidgets() {
   finalLatin_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   finalLatin_->setGeometry(10, 404, 1080, 80);
   finalLatin_->setCursor(Qt::PointingHandCursor);
+  auto* explainButton = new QToolButton(this);
+  explainButton->setObjectName("explainButton");
+  explainButton->setText("Why?");
+  explainButton->setToolTip("Why this Latin? Every word explained");
+  explainButton->setGeometry(1034, 408, 52, 24);
+  connect(explainButton, &QToolButton::clicked, this,
+          [this] { showExplainWindow(this, state_, lexicon_); });
 
   finalEnglish_ = new QTextEdit(this);
   finalEnglish_->setObjectName("finalEnglish");
@@ -456,6 +464,10 @@ void Form1::buildMenus() {
   QAction* exportAction = mainMenu_->addAction("Export lettering...");
   exportAction->setObjectName("exportLetteringOption");
   connect(exportAction, &QAction::triggered, this, [this] { showExportDialog(this, state_); });
+  QAction* explainAction = mainMenu_->addAction("Why this Latin?...");
+  explainAction->setObjectName("explainOption");
+  connect(explainAction, &QAction::triggered, this,
+          [this] { showExplainWindow(this, state_, lexicon_); });
   mainMenu_->addSeparator();
   struct MainItem {
     const char* name;
