@@ -26,6 +26,7 @@ using explain::Verdict;
 
 constexpr int kFollowMilliseconds = 500;
 constexpr int kCheckColumnIndex = 5;
+constexpr int kWidestColumn = 230;  // pixels; longer cells wrap
 const QColor kNotConfirmed(150, 0, 0);
 const QColor kConfirmed(0, 110, 0);
 
@@ -87,7 +88,11 @@ void ExplainWindow::buildWidgets() {
   table_->verticalHeader()->setVisible(false);
   table_->setWordWrap(true);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->horizontalHeader()->setStretchLastSection(true);
+  // The meaning takes the width the other columns leave, and wraps.
+  table_->horizontalHeader()->setSectionResizeMode(static_cast<int>(columnTitles().size()) - 1,
+                                                   QHeaderView::Stretch);
+  connect(table_->horizontalHeader(), &QHeaderView::sectionResized, table_,
+          [this] { table_->resizeRowsToContents(); });
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
   status_ = new QLabel(this);
@@ -194,9 +199,10 @@ void ExplainWindow::showPage() {
       for (int k = 0; k < table_->columnCount(); ++k)
         table_->item(y, k)->setForeground(kNotConfirmed);
   }
-  table_->resizeColumnsToContents();
-  for (int k = 0; k + 1 < table_->columnCount(); ++k)
-    table_->setColumnWidth(k, std::min(table_->columnWidth(k), 260));
+  for (int k = 0; k + 1 < table_->columnCount(); ++k) {
+    table_->resizeColumnToContents(k);
+    table_->setColumnWidth(k, std::min(table_->columnWidth(k), kWidestColumn));
+  }
   table_->resizeRowsToContents();
 
   if (!page_.check)
