@@ -31,34 +31,8 @@ constexpr const char* kUsage =
     "      object with the same content. The exit status is 1 when the file\n"
     "      cannot be loaded or a word cannot be traced.";
 
-struct ExplainArgs {
-  bool json = false;
-  bool check = false;
-  std::optional<fs::path> dataFolder;
-  std::vector<std::string> files;
-};
-
-std::optional<std::string> parseArgs(const std::vector<std::string>& args, ExplainArgs& out) {
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
-      out.files.push_back(arg);
-    } else if (arg == "--") {
-      optionsEnded = true;
-    } else if (arg == "--json") {
-      out.json = true;
-    } else if (arg == "--check") {
-      out.check = true;
-    } else if (arg == "--data") {
-      if (i + 1 == args.size()) return "--data needs a folder";
-      out.dataFolder = args[++i];
-    } else if (arg.starts_with("--data=")) {
-      out.dataFolder = arg.substr(7);
-    } else {
-      return "unknown option \"" + arg + "\"";
-    }
-  }
+std::optional<std::string> parseArgs(const std::vector<std::string>& args, MottoArgs& out) {
+  if (auto problem = parseMottoArgs(args, {"--json", "--check"}, out)) return problem;
   if (out.files.empty()) return "no motto file given";
   if (out.files.size() > 1) return "one motto file at a time";
   return std::nullopt;
@@ -116,7 +90,7 @@ int runExplain(const std::vector<std::string>& args, std::ostream& out, std::ost
     out << kUsage << "\n";
     return 0;
   }
-  ExplainArgs options;
+  MottoArgs options;
   if (auto problem = parseArgs(args, options)) {
     err << "lexorra-cli explain: " << *problem << "\nUsage:\n" << kUsage << "\n";
     return 2;
@@ -131,9 +105,9 @@ int runExplain(const std::vector<std::string>& args, std::ostream& out, std::ost
 
   const Explanation sheet = explain::explainMotto(*state, data->lexicon);
   std::optional<SheetCheck> check;
-  if (options.check) check = explain::checkSheet(sheet);
+  if (options.has("--check")) check = explain::checkSheet(sheet);
   const SheetCheck* checkResult = check ? &*check : nullptr;
-  if (options.json)
+  if (options.has("--json"))
     out << sheetJson(file, sheet, checkResult) << "\n";
   else
     out << text::cp1252ToUtf8(explain::sheetText(sheet, checkResult));

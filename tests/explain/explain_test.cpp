@@ -43,19 +43,6 @@ class ExplainSheet : public DeliveredMottos {
   }
 };
 
-MottoBuilder shortMotto(MottoBuilder b) {
-  b.s.Check1.Value = 0;
-  return b;
-}
-MottoBuilder alternativeOrder(MottoBuilder b) {
-  b.s.wordOrderBox.Value = 1;
-  return b;
-}
-MottoBuilder femaleSpeaker(MottoBuilder b) {
-  b.s.femaleBox.Value = 1;
-  return b;
-}
-
 TEST_F(ExplainSheet, WordsJoinedAndQuestions) {
   expectSheets({
       {"God is with me: mecum is the pronoun and cum",
