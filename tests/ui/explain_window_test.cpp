@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -140,6 +141,15 @@ TEST_F(ExplainWindowTest, ExportsOnePageWithTheLetteringAndEveryWord) {
   const fs::path png = screenshotFolder() / "explain_page";
   run("pdftoppm -png -r 100 -singlefile '" + pdf + "' '" + png.string() + "'");
   EXPECT_TRUE(fs::exists(png.string() + ".png"));
+
+  // Printing paints the same page on the printer.
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.filePath("printed.pdf"));
+  ASSERT_TRUE(window.printTo(printer));
+  EXPECT_NE(run("pdftotext -layout '" + dir.filePath("printed.pdf").toStdString() + "' -")
+                .find("adsum, adesse"),
+            std::string::npos);
 
   // A file that cannot be written is told, naming it.
   EXPECT_FALSE(window.exportTo(dir.filePath("no-such-folder/sheet.pdf")));
