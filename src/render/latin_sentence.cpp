@@ -300,7 +300,9 @@ std::string tidyLatinSentence(std::string s, const LatinPieces& pieces, const Mo
       TracedWords infinitiveWords;
       addVerbWords(infinitiveWords, infinitiveForm, v.verbIndex, {},
                    MottoPart::forbiddenInfinitive);
-      if (!infinitiveWords.empty()) trace->forbiddingInfinitive = infinitiveWords.front();
+      // Without a verb there is no infinitive, but "non" is gone all the same.
+      trace->forbiddingInfinitive =
+          infinitiveWords.empty() ? TracedWord{} : infinitiveWords.front();
       TracedWord noli;
       noli.text = text::trimSpaces(forbid);
       noli.fixed = v.verbNumber == Number::singular ? FixedWord::noli : FixedWord::nolite;

@@ -96,8 +96,9 @@ enum class LatinPiece { actor, acted, adverb, preposition, negation, verb };
 struct LatinTrace {
   std::array<TracedWords, 6> pieces;
   // What the sentence clean-ups wrote: the infinitive that replaced the
-  // command of a forbidding, and the words put before the sentence in the
-  // order they stand ("cur"/"quando", then "noli"/"nolite").
+  // command of a forbidding (with an empty text when there is no verb), and
+  // the words put before the sentence in the order they stand
+  // ("cur"/"quando", then "noli"/"nolite").
   std::optional<TracedWord> forbiddingInfinitive;
   TracedWords leading;
 
