@@ -8,7 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev
   qt6-svg-dev    # the lettering export writes SVG; its tests read it back
-  poppler-utils  # pdftotext/pdffonts/pdfinfo: the printing and lettering tests read PDFs back
+  poppler-utils  # pdftotext/pdffonts/pdfinfo/pdftoppm: the printing and lettering tests read PDFs back
+  whitakers-words  # the Latin parser that checks the word-by-word sheet
   # The installed program: icons rendered from their drawing (rsvg-convert,
   # which the lettering tests also use to draw the exported SVG), the Debian
   # package (dpkg-shlibdeps finds its library dependencies) and the tools

@@ -28,32 +28,9 @@ constexpr const char* kUsage =
     "      reported on standard error with its line and reason; the others are\n"
     "      still rendered, and the exit status is 1.";
 
-struct RenderArgs {
-  bool json = false;
-  std::optional<fs::path> dataFolder;
-  std::vector<std::string> files;
-};
-
 // Parses the arguments; returns an error text for a usage mistake.
-std::optional<std::string> parseArgs(const std::vector<std::string>& args, RenderArgs& out) {
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
-      out.files.push_back(arg);
-    } else if (arg == "--") {
-      optionsEnded = true;
-    } else if (arg == "--json") {
-      out.json = true;
-    } else if (arg == "--data") {
-      if (i + 1 == args.size()) return "--data needs a folder";
-      out.dataFolder = args[++i];
-    } else if (arg.starts_with("--data=")) {
-      out.dataFolder = arg.substr(7);
-    } else {
-      return "unknown option \"" + arg + "\"";
-    }
-  }
+std::optional<std::string> parseArgs(const std::vector<std::string>& args, MottoArgs& out) {
+  if (auto problem = parseMottoArgs(args, {"--json"}, out)) return problem;
   if (out.files.empty()) return "no motto file given";
   return std::nullopt;
 }
@@ -68,7 +45,7 @@ int runRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     out << kUsage << "\n";
     return 0;
   }
-  RenderArgs options;
+  MottoArgs options;
   if (auto problem = parseArgs(args, options)) {
     err << "lexorra-cli render: " << *problem << "\nUsage:\n" << kUsage << "\n";
     return 2;
@@ -86,7 +63,7 @@ int runRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
       status = 1;
       continue;
     }
-    if (options.json) {
+    if (options.has("--json")) {
       out << "{\"file\": " << jsonFileName(file) << ", \"latin\": " << jsonString(state->finalLatin)
           << ", \"english\": " << jsonString(state->finalEnglish) << "}\n";
     } else {

@@ -1,5 +1,7 @@
 #include "cli/motto_input.h"
 
+#include <algorithm>
+
 #include "editor/motto_file.h"
 #include "editor/refresh.h"
 #include "text/datafile.h"
@@ -11,6 +13,34 @@ namespace fs = std::filesystem;
 namespace {
 constexpr int kRefreshTicks = 4;
 }  // namespace
+
+bool MottoArgs::has(std::string_view flag) const {
+  return std::find(flags.begin(), flags.end(), flag) != flags.end();
+}
+
+std::optional<std::string> parseMottoArgs(const std::vector<std::string>& args,
+                                          std::initializer_list<std::string_view> knownFlags,
+                                          MottoArgs& out) {
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+      out.files.push_back(arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (std::find(knownFlags.begin(), knownFlags.end(), arg) != knownFlags.end()) {
+      out.flags.push_back(arg);
+    } else if (arg == "--data") {
+      if (i + 1 == args.size()) return "--data needs a folder";
+      out.dataFolder = args[++i];
+    } else if (arg.starts_with("--data=")) {
+      out.dataFolder = arg.substr(7);
+    } else {
+      return "unknown option \"" + arg + "\"";
+    }
+  }
+  return std::nullopt;
+}
 
 MottoData loadMottoData(const fs::path& dataFolder) {
   MottoData data;

@@ -3,16 +3,34 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "english/english.h"
 #include "lexicon/lexicon.h"
 #include "motto/motto_state.h"
 
 namespace lexorra::cli {
+
+// The command line of a sub-command that reads motto files: its flags
+// ("--json"), "--data DIR" or "--data=DIR", and the files; "--" ends the
+// options.
+struct MottoArgs {
+  std::vector<std::string> flags;  // the flags given
+  std::optional<std::filesystem::path> dataFolder;
+  std::vector<std::string> files;
+  bool has(std::string_view flag) const;
+};
+
+// Reads `args` with the flags a sub-command knows; returns the usage mistake
+// (an unknown option, "--data" without a folder), or nothing.
+std::optional<std::string> parseMottoArgs(const std::vector<std::string>& args,
+                                          std::initializer_list<std::string_view> knownFlags,
+                                          MottoArgs& out);
 
 struct MottoData {
   Lexicon lexicon;

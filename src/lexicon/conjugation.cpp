@@ -68,34 +68,41 @@ constexpr long kPerfectParticiple = 156;
 }  // namespace
 
 std::string Lexicon::verbForm(LexIndex index, const VerbQuery& q) const {
-  if (index.isBlank()) return {};
+  return makeVerbForm(index, q).text();
+}
+
+VerbFormMaking Lexicon::makeVerbForm(LexIndex index, const VerbQuery& q) const {
+  using Kind = VerbFormMaking::Kind;
+  VerbFormMaking made;
+  if (index.isBlank()) return made;
   std::string_view line = entry(Table::verb, index);
-  std::string result;
 
   if (q.tense == Tense::command) {
     // Commands: the present active subjunctive, and for the second person an
     // imperative built below.
-    result = verbForm(index, {.tense = Tense::present,
-                              .person = q.person,
-                              .number = q.number,
-                              .mood = Mood::subjunctive,
-                              .participleGender = q.participleGender});
+    made.kind = Kind::subjunctive;
+    made.word = verbForm(index, {.tense = Tense::present,
+                                 .person = q.person,
+                                 .number = q.number,
+                                 .mood = Mood::subjunctive,
+                                 .participleGender = q.participleGender});
     if (q.person == Person::second) {
+      made.kind = Kind::imperative;
       std::string_view stem = verbField(line, kCommandStem);
       if (q.number == Number::singular) {
-        result = stem;
+        made.word = stem;
         if (text::contains(line, "ferre "))
-          result = stem.substr(0, stem.size() >= 2 ? stem.size() - 2 : 0);
-        if (text::contains(line, " esse ")) result = "es";
+          made.word = stem.substr(0, stem.size() >= 2 ? stem.size() - 2 : 0);
+        if (text::contains(line, " esse ")) made.word = "es";
       } else {
         // The plural command is the present indicative's second plural with
         // "-tis" turned into "-te" (amatis amate, regitis regite, fertis
         // ferte, estis este); a deponent's "-mini" form stands as it is.
         std::string_view plural = verbField(line, kPresentActiveIndicative2ndPlural);
         if (text::endsWith(plural, "tis")) {
-          result = std::string(plural.substr(0, plural.size() - 3)) + "te";
+          made.word = std::string(plural.substr(0, plural.size() - 3)) + "te";
         } else {
-          result = plural;
+          made.word = plural;
         }
       }
     }
@@ -115,19 +122,22 @@ std::string Lexicon::verbForm(LexIndex index, const VerbQuery& q) const {
       position = 6 + 72L * code(q.voice) + 12L * code(q.tense) + 6L * code(q.mood) +
                  personSlot(q.person, q.number);
     }
-    result = verbField(line, position);
+    made.kind = position == 0 ? Kind::headForm : Kind::stored;
+    made.word = verbField(line, position);
   }
 
-  const bool compound = (result == "tbc" && hasCompoundForms(q.tense)) ||
-                        (result == "tbcte" && q.tense == Tense::command);
+  const bool compound = (made.word == "tbc" && hasCompoundForms(q.tense)) ||
+                        (made.word == "tbcte" && q.tense == Tense::command);
   if (compound) {
-    result = perfectParticiple(index, q.number, q.participleGender) + " " +
-             verbForm(0, {.tense = auxiliaryTense(q.tense),
-                          .person = q.person,
-                          .number = q.number,
-                          .mood = q.mood});
+    made.kind = Kind::compound;
+    made.word = perfectParticiple(index, q.number, q.participleGender);
+    made.auxiliary = {
+        .tense = auxiliaryTense(q.tense), .person = q.person, .number = q.number, .mood = q.mood};
+    const VerbFormMaking auxiliary = makeVerbForm(0, made.auxiliary);
+    made.auxiliaryForm = auxiliary.text();
+    made.auxiliaryKind = auxiliary.kind;
   }
-  return result;
+  return made;
 }
 
 std::string Lexicon::perfectParticiple(LexIndex index, Number number, Gender gender) const {

@@ -66,6 +66,27 @@ class LexIndex {
   long number_ = 0;
 };
 
+// How a verb form is made: one word, read from the verb line or built from
+// its command stem, or a compound of the perfect participle and a form of
+// verb 0, "to be".
+struct VerbFormMaking {
+  enum class Kind {
+    none,         // "blank": no verb, no form
+    stored,       // a finite form or infinitive read from the line
+    headForm,     // a request without a person the line has no field for
+    imperative,   // a command to the second person, built from the stem
+    subjunctive,  // a command to the first or third person
+    compound,     // participle + form of "to be"
+  };
+  Kind kind = Kind::none;
+  std::string word;       // the one word; the participle of a compound
+  VerbQuery auxiliary{};  // a compound: what verb 0 is asked for
+  std::string auxiliaryForm;
+  Kind auxiliaryKind = Kind::none;  // how verb 0 made it
+
+  std::string text() const { return kind == Kind::compound ? word + " " + auxiliaryForm : word; }
+};
+
 // Replaces the six one-character abbreviations of the expanded files:
 // "%" space, 0xE6 "a", "*" "e", "@" "i", 0xA3 "o", "$" "u".
 std::string expandLine(std::string_view line);
@@ -99,6 +120,8 @@ class Lexicon {
   // The form for a tense, person, number, voice and mood; the command forms
   // and the compound ("tbc") forms are built here.
   std::string verbForm(LexIndex index, const VerbQuery& query) const;
+  // How verbForm makes that form (its text is `text()`).
+  VerbFormMaking makeVerbForm(LexIndex index, const VerbQuery& query) const;
   // The perfect passive participle in a gender and number ("amatus",
   // "amatae", "amata").
   std::string perfectParticiple(LexIndex index, Number number, Gender gender) const;

@@ -34,32 +34,87 @@ std::string_view objectiveGenitive(std::string_view form) {
   return form;
 }
 
+// A word of a thing as its look-up made it.
+TracedWord thingWord(std::string_view text, WordSource source, std::string_view entry, ThingId id,
+                     ThingLink link, const ThingValues& t, Case caseCode) {
+  TracedWord w;
+  w.text = text;
+  w.source = source;
+  w.entry = entry;
+  w.part = MottoPart::thing;
+  w.thing = id;
+  w.link = link;
+  w.caseCode = caseCode;
+  w.number = t.number;
+  w.gender = t.gender;
+  if (source == WordSource::adjective) w.degree = t.adjDegree;
+  return w;
+}
+
+// Where a thing's words are recorded: nowhere in a normal render.
+struct ThingRecorder {
+  TracedWords* out;
+  ThingId id;
+  ThingLink link;
+  const ThingValues& values;
+  Case caseCode;
+
+  void add(std::string_view text, WordSource source, std::string_view entry) const {
+    if (out) out->push_back(thingWord(text, source, entry, id, link, values, caseCode));
+  }
+};
+
 // Noun then adjective of a thing, each when its slot is shown.
 std::string nounAndAdjective(const WordSlot& noun, const WordSlot& adjective, const ThingValues& t,
-                             Case caseCode, const Lexicon& lexicon) {
+                             Case caseCode, const Lexicon& lexicon, const ThingRecorder& record) {
   std::string p;
-  if (shown(noun)) p = lexicon.nounForm(t.nounIndex, caseCode, t.number);
+  if (shown(noun)) {
+    p = lexicon.nounForm(t.nounIndex, caseCode, t.number);
+    record.add(p, WordSource::noun, t.nounIndex);
+  }
   if (shown(adjective)) {
     p += ' ';
-    p += lexicon.adjectiveForm(t.adjIndex, caseCode, t.number, t.gender, t.adjDegree);
+    std::string_view form =
+        lexicon.adjectiveForm(t.adjIndex, caseCode, t.number, t.gender, t.adjDegree);
+    p += form;
+    record.add(form, WordSource::adjective, t.adjIndex);
   }
   return p;
 }
 
 std::string pronounIn(const ThingValues& t, Case caseCode, bool objectGenitive,
-                      const Lexicon& lexicon) {
+                      const Lexicon& lexicon, const ThingRecorder& record) {
   std::string_view form = lexicon.pronounForm(t.pronounIndex, caseCode, t.number, t.gender);
-  return std::string(objectGenitive ? objectiveGenitive(form) : form);
+  std::string written(objectGenitive ? objectiveGenitive(form) : form);
+  if (record.out) {
+    record.add(written, WordSource::pronoun, t.pronounIndex);
+    record.out->back().objectiveGenitive = written != form;
+  }
+  return written;
 }
 
 bool isEmptyPiece(const std::string& piece) {
   return text::trimSpaces(piece).empty();
 }
 
+TracedWord fixedWord(FixedWord which, std::string_view text, MottoPart part, ThingId id) {
+  TracedWord w;
+  w.text = text;
+  w.fixed = which;
+  w.part = part;
+  w.thing = id;
+  return w;
+}
+
+void append(TracedWords* out, TracedWords&& words) {
+  if (out) out->insert(out->end(), words.begin(), words.end());
+}
+
 }  // namespace
 
 std::string latinThingPhrase(const MottoState& state, ThingId id, const RenderValues& values,
-                             Case caseCode, bool ownPronoun, const Lexicon& lexicon) {
+                             Case caseCode, bool ownPronoun, const Lexicon& lexicon,
+                             TracedWords* trace) {
   const ThingInfo& self = thing(id);
   const ThingInfo& linked = linkedThing(id);
   const LinkGroup& group = linkGroupOf(id);
@@ -68,87 +123,159 @@ std::string latinThingPhrase(const MottoState& state, ThingId id, const RenderVa
   // Only the second thing takes the case a verb governs, and a genitive
   // there is the objective one.
   const bool objectGenitive = id == ThingId::second && caseCode == Case::genitive;
+  // The words recorded so far, in the order they stand in `p`.
+  TracedWords words;
+  TracedWords* out = trace ? &words : nullptr;
+  const ThingRecorder own{out, id, ThingLink::none, first, caseCode};
 
   std::string p =
-      nounAndAdjective(state.*self.noun, state.*self.adjective, first, caseCode, lexicon);
-  if ((state.*self.pronoun).Caption != kEmptyCaption && ownPronoun)
-    p = pronounIn(first, caseCode, objectGenitive, lexicon) + " " + p;
+      nounAndAdjective(state.*self.noun, state.*self.adjective, first, caseCode, lexicon, own);
+  if ((state.*self.pronoun).Caption != kEmptyCaption && ownPronoun) {
+    TracedWords nounWords;
+    if (out) nounWords.swap(words);
+    p = pronounIn(first, caseCode, objectGenitive, lexicon, own) + " " + p;
+    if (out) words.insert(words.end(), nounWords.begin(), nounWords.end());
+  }
 
   const WordSlot& linkedNoun = state.*linked.noun;
   const WordSlot& linkedAdjective = state.*linked.adjective;
   if ((state.*group.andOption).Value) {
     // Pronoun, noun and adjective of the linked thing in the same case; an
     // "and" with nothing after it says nothing.
-    std::string joined = pronounIn(second, caseCode, objectGenitive, lexicon);
-    std::string rest = nounAndAdjective(linkedNoun, linkedAdjective, second, caseCode, lexicon);
+    TracedWords joinedWords;
+    TracedWords* joinedOut = trace ? &joinedWords : nullptr;
+    const ThingRecorder joinedRecord{joinedOut, linked.id, ThingLink::andLink, second, caseCode};
+    std::string joined = pronounIn(second, caseCode, objectGenitive, lexicon, joinedRecord);
+    std::string rest =
+        nounAndAdjective(linkedNoun, linkedAdjective, second, caseCode, lexicon, joinedRecord);
     if (!rest.empty()) joined += " " + rest;
-    if (!isEmptyPiece(joined)) p += " et " + joined;
+    if (!isEmptyPiece(joined)) {
+      p += " et " + joined;
+      if (out) words.push_back(fixedWord(FixedWord::et, "et", MottoPart::link, linked.id));
+      append(out, std::move(joinedWords));
+    }
   }
   // "and" with nothing on either side says nothing.
-  if (text::trimSpaces(p) == "et") p.clear();
+  if (text::trimSpaces(p) == "et") {
+    p.clear();
+    words.clear();
+  }
   if ((state.*group.ofOption).Value) {
+    const ThingRecorder ofRecord{out, linked.id, ThingLink::ofLink, second, Case::genitive};
     p += ' ';
     if ((state.*linked.pronoun).Caption != kEmptyCaption)
-      p += pronounIn(second, Case::genitive, false, lexicon);
+      p += pronounIn(second, Case::genitive, false, lexicon, ofRecord);
     if (shown(linkedNoun)) {
       p += ' ';
-      p += lexicon.nounForm(second.nounIndex, Case::genitive, second.number);
+      std::string_view form = lexicon.nounForm(second.nounIndex, Case::genitive, second.number);
+      p += form;
+      ofRecord.add(form, WordSource::noun, second.nounIndex);
     }
     if (shown(linkedAdjective)) {
       p += ' ';
-      p += lexicon.adjectiveForm(second.adjIndex, Case::genitive, second.number, second.gender,
-                                 second.adjDegree);
+      std::string_view form = lexicon.adjectiveForm(second.adjIndex, Case::genitive, second.number,
+                                                    second.gender, second.adjDegree);
+      p += form;
+      ofRecord.add(form, WordSource::adjective, second.adjIndex);
     }
   }
+  append(trace, std::move(words));
   return p;
 }
 
-std::string latinPrepPhrase(const MottoState& s, const RenderValues& v, const Lexicon& lexicon) {
+std::string latinPrepPhrase(const MottoState& s, const RenderValues& v, const Lexicon& lexicon,
+                            TracedWords* trace) {
   if (s.mannerTickBox.Value != 1 || s.prepositionText.Caption == kEmptyCaption) return {};
   const std::string preposition(lexicon.prepositionForm(s.prepositionText.Tag));
   const bool cum = preposition == "cum";
+  auto prepositionWord = [&](bool enclitic) {
+    TracedWord w;
+    w.text = preposition;
+    w.source = WordSource::preposition;
+    w.entry = s.prepositionText.Tag;
+    w.part = MottoPart::preposition;
+    w.thing = ThingId::prepositional;
+    w.caseCode = v.prepCaseCode;
+    w.enclitic = enclitic;
+    return w;
+  };
 
   // A thing of the phrase: its pronoun, then, when its noun slot is shown
   // (which governs the adjective too), its noun and adjective. "cum" joins a
   // personal pronoun as one word.
-  auto thingText = [&](const ThingValues& t, const WordSlot& noun, Case caseCode, bool* joinsCum) {
-    std::string out(lexicon.pronounForm(t.pronounIndex, caseCode, t.number, t.gender));
+  auto thingText = [&](ThingId id, ThingLink link, Case caseCode, bool* joinsCum,
+                       TracedWords* out) {
+    const ThingValues& t = v.of(id);
+    const WordSlot& noun = s.*thing(id).noun;
+    const ThingRecorder record{out, id, link, t, caseCode};
+    std::string written(lexicon.pronounForm(t.pronounIndex, caseCode, t.number, t.gender));
+    record.add(written, WordSource::pronoun, t.pronounIndex);
     const bool personal = std::find(kCumJoinsPronoun.begin(), kCumJoinsPronoun.end(),
                                     t.pronounIndex) != kCumJoinsPronoun.end();
-    if (joinsCum) *joinsCum = cum && personal && !out.empty();
-    if (joinsCum && *joinsCum) out += "cum";
-    if (noun.Visible) {
-      out += ' ';
-      out += lexicon.nounForm(noun.Tag, caseCode, t.number);
-      out += ' ';
-      out += lexicon.adjectiveForm(t.adjIndex, caseCode, t.number, t.gender, t.adjDegree);
+    if (joinsCum) *joinsCum = cum && personal && !written.empty();
+    if (joinsCum && *joinsCum) {
+      written += "cum";
+      if (out) out->push_back(prepositionWord(true));
     }
-    return out;
+    if (noun.Visible) {
+      written += ' ';
+      std::string_view nounForm = lexicon.nounForm(noun.Tag, caseCode, t.number);
+      written += nounForm;
+      record.add(nounForm, WordSource::noun, noun.Tag);
+      written += ' ';
+      std::string_view adjective =
+          lexicon.adjectiveForm(t.adjIndex, caseCode, t.number, t.gender, t.adjDegree);
+      written += adjective;
+      record.add(adjective, WordSource::adjective, t.adjIndex);
+    }
+    return written;
   };
 
+  TracedWords words;
+  TracedWords* out = trace ? &words : nullptr;
   bool firstJoinsCum = false;
-  std::string phrase = thingText(v.prep, s.prepositionNounText, v.prepCaseCode, &firstJoinsCum);
+  std::string phrase =
+      thingText(ThingId::prepositional, ThingLink::none, v.prepCaseCode, &firstJoinsCum, out);
   if (s.Option7.Value) {
     bool linkedJoinsCum = false;
-    std::string linked =
-        thingText(v.secondPrep, s.secondPrepositionNounText, v.prepCaseCode, &linkedJoinsCum);
+    TracedWords linkedWords;
+    TracedWords* linkedOut = trace ? &linkedWords : nullptr;
+    std::string linked = thingText(ThingId::linkedPrepositional, ThingLink::andLink, v.prepCaseCode,
+                                   &linkedJoinsCum, linkedOut);
     // "mecum et cum fratre": once "cum" is part of the first pronoun, a
     // linked noun takes its own.
-    if (firstJoinsCum && !linkedJoinsCum) linked = preposition + " " + linked;
-    if (!isEmptyPiece(linked)) phrase += " et " + linked;
+    if (firstJoinsCum && !linkedJoinsCum) {
+      linked = preposition + " " + linked;
+      if (linkedOut) linkedWords.insert(linkedWords.begin(), prepositionWord(false));
+    }
+    if (!isEmptyPiece(linked)) {
+      phrase += " et " + linked;
+      if (out)
+        words.push_back(
+            fixedWord(FixedWord::et, "et", MottoPart::link, ThingId::linkedPrepositional));
+      append(out, std::move(linkedWords));
+    }
   }
   if (s.Option8.Value)
-    phrase += " " + thingText(v.secondPrep, s.secondPrepositionNounText, Case::genitive, nullptr);
+    phrase += " " + thingText(ThingId::linkedPrepositional, ThingLink::ofLink, Case::genitive,
+                              nullptr, out);
 
   std::string q;
-  if (std::find(kPostpositive.begin(), kPostpositive.end(), preposition) != kPostpositive.end())
+  if (std::find(kPostpositive.begin(), kPostpositive.end(), preposition) != kPostpositive.end()) {
     q = phrase + " " + preposition;
-  else if (firstJoinsCum)
+    if (out) words.push_back(prepositionWord(false));
+  } else if (firstJoinsCum) {
     q = phrase;  // "mecum": the preposition is part of the pronoun
-  else
+  } else {
     q = preposition + " " + phrase;
+    if (out) words.insert(words.begin(), prepositionWord(false));
+  }
   // A preposition line "(dative)" stands for the bare dative case.
   text::replaceEveryInPlace(q, "(dative)", "");
+  if (trace) {
+    for (TracedWord& w : words) text::replaceEveryInPlace(w.text, "(dative)", "");
+    append(trace, std::move(words));
+  }
   return q;
 }
 

@@ -53,31 +53,58 @@ bool forbids(const MottoState& s, const RenderValues& v) {
 
 }  // namespace
 
-std::string latinVerbPhrase(const MottoState& s, const RenderValues& v, const Lexicon& lexicon) {
+std::string latinVerbPhrase(const MottoState& s, const RenderValues& v, const Lexicon& lexicon,
+                            TracedWords* trace) {
   std::string verb;
+  TracedWords words;
   if (s.actionTickBoc.Value == 1) {
-    verb = lexicon.verbForm(v.verbIndex, {.tense = v.verbTense,
-                                          .person = v.verbPerson,
-                                          .number = v.verbNumber,
-                                          .mood = v.verbMood,
-                                          .participleGender = v.subjectGender});
+    const VerbQuery query{.tense = v.verbTense,
+                          .person = v.verbPerson,
+                          .number = v.verbNumber,
+                          .mood = v.verbMood,
+                          .participleGender = v.subjectGender};
+    const VerbFormMaking made = lexicon.makeVerbForm(v.verbIndex, query);
+    verb = made.text();
+    if (trace) addVerbWords(words, made, v.verbIndex, query, MottoPart::act);
     for (const HelperVerb& helper : kHelperVerbs) {
       if (s.verbTenseText.Caption != helper.tensePhrase) continue;
-      verb = lexicon.verbForm(v.verbIndex, {}) + " " +
-             lexicon.verbForm(helper.entry, {.person = v.verbPerson, .number = v.verbNumber});
+      const VerbQuery helperQuery{.person = v.verbPerson, .number = v.verbNumber};
+      const VerbFormMaking infinitive = lexicon.makeVerbForm(v.verbIndex, {});
+      const VerbFormMaking helperForm = lexicon.makeVerbForm(helper.entry, helperQuery);
+      verb = infinitive.text() + " " + helperForm.text();
+      if (trace) {
+        words.clear();
+        addVerbWords(words, infinitive, v.verbIndex, {}, MottoPart::helperInfinitive);
+        addVerbWords(words, helperForm, std::to_string(helper.entry), helperQuery,
+                     MottoPart::helperVerb);
+      }
       break;
     }
     // Short mottos leave out a plain "is"/"are"; "Is it the case that...?"
     // keeps it, since it carries the question's "-ne".
     if (s.isCheckBox.Value == 0 && s.notButton.Value == 0 && !s.isItThatOption &&
-        (trimmed(verb) == "est" || trimmed(verb) == "sunt"))
+        (trimmed(verb) == "est" || trimmed(verb) == "sunt")) {
       verb.clear();
+      words.clear();
+    }
   }
   // "Is it the case that...?" puts the question ending on the verb.
   if (s.isItThatOption) {
     verb += "ne";
-    if (verb == "ne") verb.clear();
+    if (trace) {
+      TracedWord ne;
+      ne.text = "ne";
+      ne.fixed = FixedWord::questionNe;
+      ne.part = MottoPart::question;
+      ne.enclitic = true;
+      words.push_back(ne);
+    }
+    if (verb == "ne") {
+      verb.clear();
+      words.clear();
+    }
   }
+  if (trace) trace->insert(trace->end(), words.begin(), words.end());
   return verb;
 }
 
@@ -94,33 +121,72 @@ bool dropsSubjectPronoun(const MottoState& s, const RenderValues& v,
   return s.Check1.Value == 0 && !trimmed(verbPhrase).empty();
 }
 
-LatinPieces buildLatinPieces(const MottoState& s, const RenderValues& v, const Lexicon& lexicon) {
+namespace {
+
+TracedWord negationWord(FixedWord which, std::string_view text) {
+  TracedWord w;
+  w.text = text;
+  w.fixed = which;
+  w.part = MottoPart::negation;
+  return w;
+}
+
+}  // namespace
+
+LatinPieces buildLatinPieces(const MottoState& s, const RenderValues& v, const Lexicon& lexicon,
+                             LatinTrace* trace) {
+  auto traceOf = [trace](LatinPiece piece) { return trace ? &trace->of(piece) : nullptr; };
   LatinPieces pieces;
-  pieces.latinVerbPhrase = latinVerbPhrase(s, v, lexicon);
+  pieces.latinVerbPhrase = latinVerbPhrase(s, v, lexicon, traceOf(LatinPiece::verb));
   if (s.actorTickBox.Value == 1) {
     const bool ownPronoun = !dropsSubjectPronoun(s, v, pieces.latinVerbPhrase);
-    pieces.latinActorPhrase =
-        latinThingPhrase(s, ThingId::first, v, Case::nominative, ownPronoun, lexicon);
+    pieces.latinActorPhrase = latinThingPhrase(s, ThingId::first, v, Case::nominative, ownPronoun,
+                                               lexicon, traceOf(LatinPiece::actor));
     pieces.commandDroppedSubject = !ownPronoun && isCommand(s) && s.Check1.Value == 1;
   }
   if (s.actedTickBox.Value == 1)
-    pieces.latinActedPhrase = latinThingPhrase(s, ThingId::second, v, v.actedCase, true, lexicon);
-  if (s.mannerTickBox.Value == 1 && s.adVerbText.Caption != kEmptyCaption)
+    pieces.latinActedPhrase = latinThingPhrase(s, ThingId::second, v, v.actedCase, true, lexicon,
+                                               traceOf(LatinPiece::acted));
+  TracedWords* adverbTrace = traceOf(LatinPiece::adverb);
+  if (s.mannerTickBox.Value == 1 && s.adVerbText.Caption != kEmptyCaption) {
     pieces.latinAdverb = lexicon.adverbForm(s.adVerbText.Tag);
-  pieces.latinPrepPhrase = latinPrepPhrase(s, v, lexicon);
+    if (adverbTrace) {
+      TracedWord w;
+      w.text = pieces.latinAdverb;
+      w.source = WordSource::adverb;
+      w.entry = s.adVerbText.Tag;
+      w.part = MottoPart::manner;
+      adverbTrace->push_back(w);
+    }
+  }
+  pieces.latinPrepPhrase = latinPrepPhrase(s, v, lexicon, traceOf(LatinPiece::preposition));
 
+  TracedWords* negationTrace = traceOf(LatinPiece::negation);
   if (isNegated(s)) {
     const bool never = trimmed(pieces.latinAdverb) == "numquam";
     if (isCommand(s) && !forbids(s, v)) {
       // A negative wish or exhortation takes "ne" with the subjunctive;
       // "never" becomes "ne umquam", next to it.
       pieces.latinNegation = never ? "ne umquam" : "ne";
-      if (never) pieces.latinAdverb.clear();
+      if (negationTrace) {
+        negationTrace->push_back(negationWord(FixedWord::ne, "ne"));
+        if (never) {
+          TracedWord umquam = adverbTrace->front();
+          umquam.text = "umquam";
+          umquam.fixed = FixedWord::umquam;
+          negationTrace->push_back(umquam);
+        }
+      }
+      if (never) {
+        pieces.latinAdverb.clear();
+        if (adverbTrace) adverbTrace->clear();
+      }
     } else if (never && !isCommand(s)) {
       // "numquam non" would say "always": "never" is negation enough.
       pieces.latinNegation.clear();
     } else {
       pieces.latinNegation = "non";
+      if (negationTrace) negationTrace->push_back(negationWord(FixedWord::non, "non"));
     }
     // "Not always": the negation stands before an adverb of frequency, as
     // the English puts it ("non semper", not "semper non", which says
@@ -130,27 +196,60 @@ LatinPieces buildLatinPieces(const MottoState& s, const RenderValues& v, const L
     if (frequency && !forbids(s, v)) {
       pieces.latinAdverb = pieces.latinNegation + " " + pieces.latinAdverb;
       pieces.latinNegation.clear();
+      if (negationTrace && adverbTrace) {
+        adverbTrace->insert(adverbTrace->begin(), negationTrace->begin(), negationTrace->end());
+        negationTrace->clear();
+      }
     }
   }
   return pieces;
 }
 
-std::string orderLatinPieces(const LatinPieces& p, const MottoState& s) {
+const std::string& LatinPieces::of(LatinPiece piece) const {
+  switch (piece) {
+    case LatinPiece::actor:
+      return latinActorPhrase;
+    case LatinPiece::acted:
+      return latinActedPhrase;
+    case LatinPiece::adverb:
+      return latinAdverb;
+    case LatinPiece::preposition:
+      return latinPrepPhrase;
+    case LatinPiece::negation:
+      return latinNegation;
+    case LatinPiece::verb:
+      break;
+  }
+  return latinVerbPhrase;
+}
+
+std::span<const LatinPiece> latinPieceOrder(const MottoState& s) {
   // Latin puts the verb last by default; the alternative order puts it after
   // the first thing; a broad question puts it first.
-  const std::string& actor = p.latinActorPhrase;
-  const std::string& acted = p.latinActedPhrase;
-  const std::string& adverb = p.latinAdverb;
-  const std::string& prep = p.latinPrepPhrase;
-  const std::string& negation = p.latinNegation;
-  const std::string& verb = p.latinVerbPhrase;
+  using P = LatinPiece;
+  static constexpr std::array<P, 6> kVerbLast = {P::actor,       P::acted,    P::adverb,
+                                                 P::preposition, P::negation, P::verb};
+  static constexpr std::array<P, 6> kVerbSecond = {P::actor, P::negation, P::verb,
+                                                   P::acted, P::adverb,   P::preposition};
+  static constexpr std::array<P, 6> kVerbFirst = {P::verb,  P::negation, P::actor,
+                                                  P::acted, P::adverb,   P::preposition};
+  if (s.whyOption || s.whenIsItOption || s.isItThatOption) return kVerbFirst;
+  if (s.wordOrderBox.Value == 1) return kVerbSecond;
+  if (s.wordOrderBox.Value == 0) return kVerbLast;
+  return {};
+}
+
+std::string orderLatinPieces(const LatinPieces& p, const MottoState& s) {
+  const std::span<const LatinPiece> order = latinPieceOrder(s);
+  // The alternative order leaves one more space after the first thing.
+  const bool alternative =
+      !order.empty() && order[1] == LatinPiece::negation && order[0] == LatinPiece::actor;
   std::string sentence;
-  if (s.wordOrderBox.Value == 0)
-    sentence = actor + " " + acted + " " + adverb + " " + prep + " " + negation + " " + verb;
-  if (s.wordOrderBox.Value == 1)
-    sentence = actor + " " + " " + negation + " " + verb + " " + acted + " " + adverb + " " + prep;
-  if (s.whyOption || s.whenIsItOption || s.isItThatOption)
-    sentence = verb + " " + negation + " " + actor + " " + acted + " " + adverb + " " + prep;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    if (i > 0) sentence += ' ';
+    sentence += p.of(order[i]);
+    if (i == 0 && alternative) sentence += ' ';
+  }
   return sentence;
 }
 
@@ -185,7 +284,7 @@ std::string adjustExAb(std::string sentence) {
 }
 
 std::string tidyLatinSentence(std::string s, const LatinPieces& pieces, const MottoState& state,
-                              const RenderValues& v, const Lexicon& lexicon) {
+                              const RenderValues& v, const Lexicon& lexicon, LatinTrace* trace) {
   const std::string& verbPhrase = pieces.latinVerbPhrase;
   text::applyReplacements(s, kLatinSpacing);
   text::applyReplacements(s, kNoliUmquam);
@@ -196,7 +295,8 @@ std::string tidyLatinSentence(std::string s, const LatinPieces& pieces, const Mo
   // Latin forbids with "noli"/"nolite" and the infinitive.
   if (forbids(state, v)) {
     const std::string_view forbid = v.verbNumber == Number::singular ? "noli " : "nolite ";
-    const std::string infinitive = lexicon.verbForm(v.verbIndex, {});
+    const VerbFormMaking infinitiveForm = lexicon.makeVerbForm(v.verbIndex, {});
+    const std::string infinitive = infinitiveForm.text();
     // "non" and the imperative are replaced where they stand as words: a
     // short imperative ("ama", "i") also occurs inside other words
     // ("flammam", "in"). A second pass takes an imperative that shared its
@@ -210,14 +310,41 @@ std::string tidyLatinSentence(std::string s, const LatinPieces& pieces, const Mo
     }
     s = padded.substr(1, padded.size() - 2);
     s = std::string(forbid) + s + " ";
+    if (trace) {
+      TracedWords infinitiveWords;
+      addVerbWords(infinitiveWords, infinitiveForm, v.verbIndex, {},
+                   MottoPart::forbiddenInfinitive);
+      // Without a verb there is no infinitive, but "non" is gone all the same.
+      trace->forbiddingInfinitive =
+          infinitiveWords.empty() ? TracedWord{} : infinitiveWords.front();
+      TracedWord noli;
+      noli.text = text::trimSpaces(forbid);
+      noli.fixed = v.verbNumber == Number::singular ? FixedWord::noli : FixedWord::nolite;
+      noli.part = MottoPart::negation;
+      trace->leading.push_back(noli);
+    }
   }
   // "noli" comes in only with the forbidding above, after the sentence
   // repairs: repeat the repair so that "noli numquam" (a double negative)
   // reads "noli umquam".
   text::applyReplacements(s, kNoliUmquam);
 
-  if (state.whyOption) s = "cur " + s;
-  if (state.whenIsItOption) s = "quando " + s;
+  auto question = [trace](FixedWord which, std::string_view word) {
+    if (!trace) return;
+    TracedWord w;
+    w.text = word;
+    w.fixed = which;
+    w.part = MottoPart::question;
+    trace->leading.insert(trace->leading.begin(), w);
+  };
+  if (state.whyOption) {
+    s = "cur " + s;
+    question(FixedWord::cur, "cur");
+  }
+  if (state.whenIsItOption) {
+    s = "quando " + s;
+    question(FixedWord::quando, "quando");
+  }
   return s;
 }
 

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "ui/explain_window.h"
 #include "ui/fonts.h"
 #include "ui/form_tables.h"
 #include "ui/icons.h"
@@ -121,7 +122,11 @@ void Form1::buildWidgets() {
   column->addStretch(1);
   upper->addLayout(column, 0);
 
-  page->addWidget(finalLatin_, 1);
+  auto* latinRow = new QHBoxLayout;
+  latinRow->setSpacing(kSpacing);
+  latinRow->addWidget(finalLatin_, 1);
+  latinRow->addWidget(findChild<QToolButton*>("explainButton"), 0, Qt::AlignTop);
+  page->addLayout(latinRow, 1);
   page->addWidget(finalEnglish_, 0);
   auto* buttons = new QHBoxLayout;
   for (QWidget* b : std::initializer_list<QWidget*>{Command3, printButton, Command2})
@@ -239,6 +244,14 @@ void Form1::buildOutputsAndButtons() {
   finalLatin_->setMinimumHeight(kLatinMinimumHeight);
   finalLatin_->setMaximumHeight(kLatinMaximumHeight);
   finalLatin_->setToolTip("The Latin motto: click for its typeface, right-click to copy");
+  // Beside the Latin: every word of it explained.
+  auto* explainButton = new QToolButton(this);
+  explainButton->setObjectName("explainButton");
+  explainButton->setText("Why?");
+  explainButton->setToolTip("Why this Latin? Every word explained");
+  explainButton->setAccessibleName("Why this Latin?");
+  connect(explainButton, &QToolButton::clicked, this,
+          [this] { showExplainWindow(this, state_, lexicon_); });
 
   finalEnglish_ = new QTextEdit(this);
   finalEnglish_->setObjectName("finalEnglish");
@@ -305,8 +318,9 @@ void Form1::setTabOrderByReading() {
   for (QCheckBox* box : checkBoxes_)
     if (box != checkBox("notButton")) chain.push_back(box);
   for (QRadioButton* question : questions_) chain.push_back(question);
-  for (QWidget* w : std::initializer_list<QWidget*>{finalLatin_, finalEnglish_, Command3,
-                                                    printButton, Command2, Command1})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{finalLatin_, findChild<QToolButton*>("explainButton"),
+                                       finalEnglish_, Command3, printButton, Command2, Command1})
     chain.push_back(w);
   for (std::size_t k = 0; k + 1 < chain.size(); ++k) setTabOrder(chain[k], chain[k + 1]);
 }

@@ -15,6 +15,7 @@
 
 #include "editor/menus.h"
 #include "editor/options.h"
+#include "ui/explain_window.h"
 #include "ui/export_dialog.h"
 #include "ui/fonts.h"
 #include "ui/form_tables.h"
@@ -144,6 +145,13 @@ void Form1::buildMainMenu() {
        QKeySequence::UnknownKey,
        {"Ctrl+E", nullptr},
        [this] { showExportDialog(this, state_); },
+       true,
+       false},
+      {"explainOption",
+       "Why this Latin?...",
+       QKeySequence::UnknownKey,
+       {nullptr, nullptr},
+       [this] { showExplainWindow(this, state_, lexicon_); },
        true,
        true},
       {"undoOption",

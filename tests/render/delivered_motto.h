@@ -93,6 +93,24 @@ inline MottoState settle(MottoBuilder b) {
   return b.s;
 }
 
+// Small changes to a motto under construction.
+inline MottoBuilder femaleSpeaker(MottoBuilder b) {
+  b.s.femaleBox.Value = 1;
+  return b;
+}
+inline MottoBuilder femaleYou(MottoBuilder b) {
+  b.s.youFemaleBox.Value = 1;
+  return b;
+}
+inline MottoBuilder shortMotto(MottoBuilder b) {
+  b.s.Check1.Value = 0;
+  return b;
+}
+inline MottoBuilder alternativeOrder(MottoBuilder b) {
+  b.s.wordOrderBox.Value = 1;
+  return b;
+}
+
 class DeliveredMottos : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -30,24 +30,6 @@ class LatinMends : public DeliveredMottos {
   }
 };
 
-// Small changes to a motto under construction.
-MottoBuilder femaleSpeaker(MottoBuilder b) {
-  b.s.femaleBox.Value = 1;
-  return b;
-}
-MottoBuilder femaleYou(MottoBuilder b) {
-  b.s.youFemaleBox.Value = 1;
-  return b;
-}
-MottoBuilder shortMotto(MottoBuilder b) {
-  b.s.Check1.Value = 0;
-  return b;
-}
-MottoBuilder alternativeOrder(MottoBuilder b) {
-  b.s.wordOrderBox.Value = 1;
-  return b;
-}
-
 // An adjective alone as the second thing, "(" headword ")" as the picker
 // writes it.
 MottoBuilder actedAdjective(MottoBuilder b, std::string_view pronoun, std::string_view latin) {
