@@ -73,12 +73,28 @@ std::string pronounWordOf(const WordSlot& pronoun) {
 // A thing with its linked thing: pronoun word, adjective and noun, then
 // "and"/"of", the linked pronoun word, adjective and noun.
 void joinThing(std::string& phrase, const std::string& linked, bool ticked, const WordSlot& pronoun,
-               const WordSlot& linkedPronoun, bool andLink, bool ofLink, std::string& linkWord) {
+               const WordSlot& linkedPronoun, bool andLink, bool ofLink, std::string& linkWord,
+               bool firstHoldsAWord) {
   if (ticked) phrase = pronounWordOf(pronoun) + " " + phrase;
   if (andLink) linkWord = "and";
   if (ofLink) linkWord = "of";
+  // "and" after nothing: the linked thing stands alone, as in the Latin.
+  if (andLink && !firstHoldsAWord) {
+    phrase = pronounWordOf(linkedPronoun) + " " + linked;
+    return;
+  }
   if (andLink || ofLink)
     phrase = phrase + " " + linkWord + " " + pronounWordOf(linkedPronoun) + " " + linked;
+}
+
+// Whether a thing says anything: a pronoun that is not an article or the
+// bare "()"/"(plural)", or a noun or adjective with a word.
+bool thingHoldsAWord(const MottoState& s, const ThingInfo& t) {
+  auto holds = [](const WordSlot& slot) { return slot.Visible && slot.Tag != kBlank; };
+  const std::string pronoun = text::lowerCase((s.*t.pronoun).Caption);
+  const bool article = pronoun == "()" || pronoun == "(plural)" || pronoun == "a" ||
+                       pronoun == "the (single)" || pronoun == "the (plural)";
+  return ((s.*t.pronoun).Visible && !article) || holds(s.*t.noun) || holds(s.*t.adjective);
 }
 
 // Adjective and noun of a prepositional thing, whole captions.
@@ -123,9 +139,11 @@ EnglishNounPhrases buildEnglishNounPhrases(const MottoState& state, const Lexico
 
   std::string linkWord;
   joinThing(out.englishActorPhrase, englishSecondActorPhrase, s.actorTickBox.Value == 1,
-            s.actorPronounText, s.secondActorPronoun, s.Option1.Value, s.Option2.Value, linkWord);
+            s.actorPronounText, s.secondActorPronoun, s.Option1.Value, s.Option2.Value, linkWord,
+            thingHoldsAWord(s, thing(ThingId::first)));
   joinThing(out.englishActedPhrase, englishSecondActedPhrase, s.actedTickBox.Value == 1,
-            s.actedPronounText, s.secondActedPronoun, s.Option4.Value, s.Option5.Value, linkWord);
+            s.actedPronounText, s.secondActedPronoun, s.Option4.Value, s.Option5.Value, linkWord,
+            thingHoldsAWord(s, thing(ThingId::second)));
 
   if (s.mannerTickBox.Value == 1) {
     const bool prepFollows = adjectiveFollowsByCaption(s.prepositionAdjText);
@@ -174,13 +192,7 @@ std::string assembleEnglish(const MottoState& s, const EnglishNounPhrases& phras
 }
 
 bool englishHasWords(const MottoState& s) {
-  auto holds = [](const WordSlot& slot) { return slot.Visible && slot.Tag != kBlank; };
-  auto thingHolds = [&](const ThingInfo& t) {
-    const std::string pronoun = text::lowerCase((s.*t.pronoun).Caption);
-    const bool article = pronoun == "()" || pronoun == "(plural)" || pronoun == "a" ||
-                         pronoun == "the (single)" || pronoun == "the (plural)";
-    return ((s.*t.pronoun).Visible && !article) || holds(s.*t.noun) || holds(s.*t.adjective);
-  };
+  auto thingHolds = [&](const ThingInfo& t) { return thingHoldsAWord(s, t); };
   if (s.actorTickBox.Value == 1 &&
       (thingHolds(thing(ThingId::first)) || thingHolds(thing(ThingId::linkedFirst))))
     return true;

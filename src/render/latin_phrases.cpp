@@ -149,7 +149,11 @@ std::string latinThingPhrase(const MottoState& state, ThingId id, const RenderVa
     std::string rest =
         nounAndAdjective(linkedNoun, linkedAdjective, second, caseCode, lexicon, joinedRecord);
     if (!rest.empty()) joined += " " + rest;
-    if (!isEmptyPiece(joined)) {
+    // Nothing before it: the linked thing stands alone, without "et".
+    if (!isEmptyPiece(joined) && isEmptyPiece(p)) {
+      p += " " + joined;
+      append(out, std::move(joinedWords));
+    } else if (!isEmptyPiece(joined)) {
       p += " et " + joined;
       if (out) words.push_back(fixedWord(FixedWord::et, "et", MottoPart::link, linked.id));
       append(out, std::move(joinedWords));
@@ -248,7 +252,10 @@ std::string latinPrepPhrase(const MottoState& s, const RenderValues& v, const Le
       linked = preposition + " " + linked;
       if (linkedOut) linkedWords.insert(linkedWords.begin(), prepositionWord(false));
     }
-    if (!isEmptyPiece(linked)) {
+    if (!isEmptyPiece(linked) && isEmptyPiece(phrase)) {
+      phrase += " " + linked;  // nothing before it: no "et"
+      append(out, std::move(linkedWords));
+    } else if (!isEmptyPiece(linked)) {
       phrase += " et " + linked;
       if (out)
         words.push_back(

@@ -25,6 +25,9 @@ struct LatinPieces {
   // A command to "you" left out the subject's "tu"/"vos", and the space
   // that followed it.
   bool commandDroppedSubject = false;
+  // A forbidding with "never": "noli umquam" leads the sentence, wherever
+  // the adverb would stand ("noli umquam lapides iacere").
+  bool forbidsNever = false;
 
   const std::string& of(LatinPiece piece) const;
 };

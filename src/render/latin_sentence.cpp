@@ -88,8 +88,9 @@ std::string latinVerbPhrase(const MottoState& s, const RenderValues& v, const Le
       words.clear();
     }
   }
-  // "Is it the case that...?" puts the question ending on the verb.
-  if (s.isItThatOption) {
+  // "Is it the case that...?" puts the question ending on the verb; a form
+  // the lexicon lacks ("-") keeps its marker instead.
+  if (s.isItThatOption && !text::endsWith(text::trimSpaces(verb), "-")) {
     verb += "ne";
     if (trace) {
       TracedWord ne;
@@ -184,6 +185,13 @@ LatinPieces buildLatinPieces(const MottoState& s, const RenderValues& v, const L
     } else if (never && !isCommand(s)) {
       // "numquam non" would say "always": "never" is negation enough.
       pieces.latinNegation.clear();
+    } else if (never && forbids(s, v)) {
+      // "noli umquam" comes first as one phrase; see tidyLatinSentence.
+      pieces.forbidsNever = true;
+      pieces.latinAdverb.clear();
+      if (adverbTrace) adverbTrace->clear();
+      pieces.latinNegation = "non";
+      if (negationTrace) negationTrace->push_back(negationWord(FixedWord::non, "non"));
     } else {
       pieces.latinNegation = "non";
       if (negationTrace) negationTrace->push_back(negationWord(FixedWord::non, "non"));
@@ -294,7 +302,8 @@ std::string tidyLatinSentence(std::string s, const LatinPieces& pieces, const Mo
 
   // Latin forbids with "noli"/"nolite" and the infinitive.
   if (forbids(state, v)) {
-    const std::string_view forbid = v.verbNumber == Number::singular ? "noli " : "nolite ";
+    const std::string forbid = std::string(v.verbNumber == Number::singular ? "noli " : "nolite ") +
+                               (pieces.forbidsNever ? "umquam " : "");
     const VerbFormMaking infinitiveForm = lexicon.makeVerbForm(v.verbIndex, {});
     const std::string infinitive = infinitiveForm.text();
     // "non" and the imperative are replaced where they stand as words: a
@@ -318,10 +327,20 @@ std::string tidyLatinSentence(std::string s, const LatinPieces& pieces, const Mo
       trace->forbiddingInfinitive =
           infinitiveWords.empty() ? TracedWord{} : infinitiveWords.front();
       TracedWord noli;
-      noli.text = text::trimSpaces(forbid);
+      noli.text = v.verbNumber == Number::singular ? "noli" : "nolite";
       noli.fixed = v.verbNumber == Number::singular ? FixedWord::noli : FixedWord::nolite;
       noli.part = MottoPart::negation;
       trace->leading.push_back(noli);
+      if (pieces.forbidsNever) {
+        // The adverb "numquam", which the sentence writes "umquam" after
+        // "noli".
+        TracedWord never;
+        never.text = "numquam";
+        never.source = WordSource::adverb;
+        never.entry = state.adVerbText.Tag;
+        never.part = MottoPart::manner;
+        trace->leading.push_back(never);
+      }
     }
   }
   // "noli" comes in only with the forbidding above, after the sentence

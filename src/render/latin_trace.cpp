@@ -67,11 +67,13 @@ bool isExAbSpelling(const MatchedWord& w, std::string_view written) {
   return false;
 }
 
-// "noli numquam" reads "noli umquam" (kNoliUmquam).
+// "noli numquam" reads "noli umquam", "nolite numquam" "nolite umquam"
+// (kNoliUmquam).
 bool isUmquamAfterNoli(const MatchedWord& w, const std::vector<std::string_view>& sentence,
                        std::size_t i) {
   return w.words.size() == 1 && w.words.front().source == WordSource::adverb &&
-         w.text == "numquam" && sentence[i] == "umquam" && i > 0 && sentence[i - 1] == "noli";
+         w.text == "numquam" && sentence[i] == "umquam" && i > 0 &&
+         (sentence[i - 1] == "noli" || sentence[i - 1] == "nolite");
 }
 
 bool markerAt(const std::vector<std::string_view>& sentence, std::size_t i) {

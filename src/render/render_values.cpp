@@ -175,7 +175,9 @@ void agreeWithActor(RenderValues& values, ThingId id, const MottoState& state) {
   const bool demonstrative = thing.pronounIndex == "3" || thing.pronounIndex == "5";
   if (thing.pronounIndex != kBlank && !demonstrative) return;
   thing.gender = values.subjectGender;
-  thing.number = values.actorJoined ? Number::plural : values.actor.number;
+  thing.number = values.actorJoined       ? Number::plural
+                 : values.linkedIsSubject ? values.secondActor.number
+                                          : values.actor.number;
 }
 
 // Reads the first thing and its link: the subject as a whole.
@@ -184,7 +186,9 @@ void readSubject(RenderValues& v, const MottoState& s, const Lexicon& lexicon) {
   readThing(v, ThingId::linkedFirst, PronounColumn::firstThing, s, lexicon);
   v.actorJoined = s.Option1.Value && holdsAWord(v.secondActor, s, ThingId::linkedFirst) &&
                   holdsAWord(v.actor, s, ThingId::first);
-  v.subjectGender = v.actor.gender;
+  v.linkedIsSubject = s.Option1.Value && !holdsAWord(v.actor, s, ThingId::first) &&
+                      holdsAWord(v.secondActor, s, ThingId::linkedFirst);
+  v.subjectGender = v.linkedIsSubject ? v.secondActor.gender : v.actor.gender;
   if (v.actorJoined && v.secondActor.gender != v.actor.gender) v.subjectGender = Gender::masculine;
 }
 
@@ -324,7 +328,8 @@ RenderValues readRenderValues(const MottoState& s, const Lexicon& lexicon) {
     TenseAndMood tm = tenseOfPhrase(s.verbTenseText.Caption);
     v.verbTense = tm.tense;
     v.verbMood = tm.mood;
-    PersonAndNumber pn = personOfPronoun(s.actorPronounText.Caption);
+    PersonAndNumber pn = personOfPronoun(v.linkedIsSubject ? s.secondActorPronoun.Caption
+                                                           : s.actorPronounText.Caption);
     v.verbPerson = pn.person;
     v.verbNumber = pn.number;
     // Two things joined by "and" act together, in the plural of the first

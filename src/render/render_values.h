@@ -37,6 +37,9 @@ struct RenderValues {
   Case actedCase = Case::none;
   // The first thing is joined by "and" to a linked thing that holds a word.
   bool actorJoined = false;
+  // The first thing holds no word and its "and" link does: the linked thing
+  // is the subject.
+  bool linkedIsSubject = false;
   // The gender of the subject as a whole: the first thing's, or of two
   // joined things their common gender, else the masculine. Participles of
   // compound tenses and a predicate without a noun agree with it.

@@ -220,6 +220,15 @@ TEST_F(EnglishMends, JoinedSubjectsAgree) {
              .act("did/didst", verb("nasci"));
        },
        "Sister and brother were born."},
+      {"and after nothing says nothing",
+       [] {
+         return MottoBuilder()
+             .actor("()")
+             .linkActor(true, "we")
+             .act("do/does/dost/doth", verb("amare"))
+             .acted("You (single)");
+       },
+       "We love you."},
       {"truth and I",
        [] { return MottoBuilder().actor("()", noun("veritas")).linkActor(true, "I"); },
        "Truth and I."},

@@ -237,6 +237,22 @@ TEST_F(LatinMends, JoinedSubjectsAndShortMottos) {
              .linkPreposition(true, "()");
        },
        "cum cane"},
+      {"an and-link after nothing: the linked thing is the subject",
+       [=] {
+         return MottoBuilder()
+             .actor("()")
+             .linkActor(true, "we")
+             .act("do/does/dost/doth", amare)
+             .acted("You (single)");
+       },
+       "nos te amamus"},
+      {"with nothing and him",
+       [] {
+         return MottoBuilder()
+             .preposition(preposition("cum"), "with", "()")
+             .linkPreposition(true, "him");
+       },
+       "cum eo"},
       {"an and-link with nothing in it",
        [=] {
          return MottoBuilder()
@@ -372,6 +388,16 @@ TEST_F(LatinMends, CommandsWishesAndNegation) {
              .manner(never, "never");
        },
        "nolite umquam cedere"},
+      {"never throw stones: noli umquam leads",
+       [] {
+         return MottoBuilder()
+             .actor("You (single)")
+             .act("should", verb("iacere"))
+             .negated()
+             .acted("the (plural)", findLatin(Table::noun, 6, "lapidis"))
+             .manner(adverb("numquam"), "never");
+       },
+       "noli umquam lapides iacere"},
       {"let him never fear, short",
        [=] {
          return shortMotto(
