@@ -6,6 +6,7 @@
 // command (the plural one in the "ferre" family), 156 the perfect passive
 // participle in "-us". A finite form "tbc" is built from the participle and a
 // form of verb 0, "to be".
+#include "lexicon/entries.h"
 #include "lexicon/lexicon.h"
 #include "text/textops.h"
 
@@ -29,13 +30,6 @@ long personSlot(Person person, Number number) {
       break;
   }
   return 0;
-}
-
-std::string_view verbField(std::string_view line, long k) {
-  if (k >= 0) {
-    if (auto f = text::fieldAt(line, static_cast<std::size_t>(k))) return *f;
-  }
-  throw LookupOutOfRange("verb line has no field " + std::to_string(k));
 }
 
 // Tense of verb 0 that carries a compound ("tbc") form of the given tense.
@@ -64,33 +58,41 @@ constexpr long kPerfectParticiple = 156;
 
 }  // namespace
 
-std::string Lexicon::verbForm(LexIndex index, const VerbQuery& q,
-                              const ActorAgreement& actor) const {
-  if (index.isBlank()) return {};
-  std::string_view line = entry(Table::verb, index);
+bool isCompoundMarker(std::string_view form) {
+  return form == "tbc" || form == "tbcte";
+}
+
+StoredVerbForm storedVerbForm(const StoredEntry& verb, const VerbQuery& q) {
+  const std::string_view line = verb.line;
   std::string result;
+  long field = -1;
 
   if (q.tense == Tense::command) {
     // Commands: the present active subjunctive, and for the second person an
     // imperative built below.
-    result = verbForm(index,
-                      {.tense = Tense::present,
-                       .person = q.person,
-                       .number = q.number,
-                       .mood = Mood::subjunctive},
-                      actor);
+    StoredVerbForm subjunctive = storedVerbForm(verb, {.tense = Tense::present,
+                                                       .person = q.person,
+                                                       .number = q.number,
+                                                       .mood = Mood::subjunctive});
+    result = std::move(subjunctive.text);
+    field = subjunctive.field;
     if (q.person == Person::second) {
-      std::string_view stem = verbField(line, kCommandStem);
+      std::string_view stem = entryField(verb, kCommandStem);
+      field = kCommandStem;
       if (q.number == Number::singular) {
         result = stem;
         if (text::contains(line, "ferre "))
           result = stem.substr(0, stem.size() >= 2 ? stem.size() - 2 : 0);
-        if (text::contains(line, " esse ")) result = "es";
+        if (text::contains(line, " esse ")) {
+          result = "es";
+          field = -1;
+        }
       } else {
         // The plural command is the present indicative's second plural with
         // "-tis" turned into "-te" (amatis amate, regitis regite, fertis
         // ferte, estis este); a deponent's "-mini" form stands as it is.
-        std::string_view plural = verbField(line, kPresentActiveIndicative2ndPlural);
+        std::string_view plural = entryField(verb, kPresentActiveIndicative2ndPlural);
+        field = kPresentActiveIndicative2ndPlural;
         if (text::endsWith(plural, "tis")) {
           result = std::string(plural.substr(0, plural.size() - 3)) + "te";
         } else {
@@ -114,19 +116,30 @@ std::string Lexicon::verbForm(LexIndex index, const VerbQuery& q,
       position = 6 + 72L * code(q.voice) + 12L * code(q.tense) + 6L * code(q.mood) +
                  personSlot(q.person, q.number);
     }
-    result = verbField(line, position);
+    result = entryField(verb, position);
+    field = position;
   }
+  return {std::move(result), field};
+}
+
+std::string Lexicon::verbForm(LexIndex index, const VerbQuery& q,
+                              const ActorAgreement& actor) const {
+  if (index.isBlank()) return {};
+  std::string result = storedVerbForm(entry(Table::verb, index), q).text;
 
   const bool compound = (result == "tbc" && hasCompoundForms(q.tense)) ||
                         (result == "tbcte" && q.tense == Tense::command);
   if (compound) {
-    result = perfectParticiple(index, q.number, actor) + " " +
-             verbForm(0,
-                      {.tense = auxiliaryTense(q.tense),
-                       .person = q.person,
-                       .number = q.number,
-                       .mood = q.mood},
-                      actor);
+    // The auxiliary is verb 0's own form, never built in turn: a "tbc" there
+    // would ask verb 0 again, without end. Loading refuses such a verb 0.
+    const StoredVerbForm auxiliary = storedVerbForm(
+        entry(Table::verb, 0),
+        {.tense = auxiliaryTense(q.tense), .person = q.person, .number = q.number, .mood = q.mood});
+    if (isCompoundMarker(auxiliary.text))
+      throw LookupOutOfRange(
+          entryPlace(Table::verb, 0) + ": field " + std::to_string(auxiliary.field) + " reads \"" +
+          auxiliary.text + "\", but the compound forms need a form of \"to be\" of its own there");
+    result = perfectParticiple(index, q.number, actor) + " " + auxiliary.text;
   }
   return result;
 }
@@ -142,7 +155,7 @@ std::string Lexicon::perfectParticiple(LexIndex index, Number number,
   if (text::contains(pronoun, "she") || text::contains(pronoun, "her")) gender = Gender::feminine;
   if (text::contains(pronoun, "it") || text::contains(pronoun, "they")) gender = Gender::neuter;
 
-  std::string form = std::string(verbField(entry(Table::verb, index), kPerfectParticiple)) + "*";
+  std::string form = std::string(entryField(entry(Table::verb, index), kPerfectParticiple)) + "*";
   if (gender == Gender::feminine) text::replaceEveryInPlace(form, "us*", "a*");
   if (gender == Gender::neuter) text::replaceEveryInPlace(form, "us*", "um*");
   if (number == Number::plural) {

@@ -230,7 +230,7 @@ TEST_F(MottoFileTest, BadLinesAreRejectedWithFileLineAndReason) {
       {1, "influx", "noun index"},
       {1, "19491", "outside the lexicon"},
       {1, "2", "is not a word of nouns.dat"},  // an empty entry
-      {1, "3", "is not a word of nouns.dat"},  // a line without a meaning
+      {1, "3", "is not a word of nouns.dat"},  // past the file's end
       {3, "2", "is not a word of adjectives.dat"},
       {13, "7546", "is not a word of verbs.dat"},
       {16, "5", "is not a word of prepositions.dat"},
