@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev
   poppler-utils  # pdftotext/pdffonts: the printing test reads the printed page back
+  clang libclang-rt-14-dev  # make fuzz: libFuzzer and the sanitizers' runtime
   # Free faces that stand in for the typefaces the window asks for by name.
   fonts-blankenburg fonts-goudybookletter fonts-ebgaramond fonts-urw-base35
   fonts-liberation fonts-dejavu-core fonts-comic-neue
