@@ -90,7 +90,7 @@ void Lexicon::storeTable(Table table, std::string bytes) {
   auto buffer = std::make_shared<std::string>(std::move(bytes));
   std::vector<std::string_view> lines = splitLines(*buffer);
   checkLineCount(lines.size(), info.fileName, info.capacity);
-  checkTextLines(*buffer, lines, info.fileName);
+  checkTextLines(*buffer, info.fileName);
   if (info.expanded) expandInPlace(buffer->data(), buffer->size());
   Lines fresh;
   fresh.entries.assign(info.capacity, {});

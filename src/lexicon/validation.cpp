@@ -34,18 +34,19 @@ std::string inQuotes(std::string_view text) {
 void checkFields(const TableInfo& info, std::string_view latin, std::size_t position,
                  bool cutShort) {
   if (info.fields == 0) return;
-  const std::optional<std::string_view> after = text::fieldAt(latin, info.fields);
-  if (!after) {
-    std::string reason = "has " + fieldsText(text::fieldCount(latin) - 1) + " before \"::\"; " +
-                         aLineOf(info.kind) + " needs " + fieldsText(info.fields);
+  const text::FieldShape shape = text::fieldShape(latin);
+  const std::size_t ended = shape.count - 1;  // the fields followed by a space
+  if (ended < info.fields) {
+    std::string reason = "has " + fieldsText(ended) + " before \"::\"; " + aLineOf(info.kind) +
+                         " needs " + fieldsText(info.fields);
     if (!latin.empty() && latin.back() != ' ') reason += ", each followed by a space";
     if (cutShort) reason += " (the file ends in the middle of this line)";
     refuse(info, position, std::move(reason));
   }
-  const std::string_view forms =
-      latin.substr(0, static_cast<std::size_t>(after->data() - latin.data()) - 1);
-  if (const std::optional<std::size_t> empty = text::firstEmptyField(forms))
-    refuse(info, position, "field " + std::to_string(*empty) + " is empty (two spaces in a row)");
+  // Empty fields after the ones the look-ups read do no harm.
+  if (shape.firstEmpty && *shape.firstEmpty < info.fields)
+    refuse(info, position,
+           "field " + std::to_string(*shape.firstEmpty) + " is empty (two spaces in a row)");
 }
 
 void checkPreposition(const TableInfo& info, std::string_view line, std::size_t position) {

@@ -27,7 +27,7 @@ std::vector<std::string> checkedLines(const std::string& buffer, std::string_vie
                                       std::size_t capacity) {
   std::vector<std::string_view> views = splitLines(buffer);
   checkLineCount(views.size(), fileName, capacity);
-  checkTextLines(buffer, views, fileName);
+  checkTextLines(buffer, fileName);
   return {views.begin(), views.end()};
 }
 
@@ -73,31 +73,36 @@ constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
 constexpr std::uint64_t kTopBits = 0x8080808080808080ULL;
 
 // Whether any of the eight bytes may be one that text must not hold: below
-// 0x20, 0x7F, or 0x80 and above. Exact for "none"; the bytes are looked at
-// one by one only when this says "maybe", which plain ASCII never does.
+// 0x20, or 0x7F and above. Exact for "none": with every byte from 0x20 to
+// 0x7E, no byte borrows or carries into the next, and no top bit is set. The
+// bytes are looked at one by one only when this says "maybe", which plain
+// ASCII text does only around its line ends.
 bool maybeBadByte(std::uint64_t word) {
-  const std::uint64_t below20 = (word - kOnes * 0x20) & ~word & kTopBits;
-  const std::uint64_t del = word ^ (kOnes * 0x7F);
-  const std::uint64_t isDel = (del - kOnes) & ~del & kTopBits;
-  return (below20 | isDel | (word & kTopBits)) != 0;
+  return ((((word - kOnes * 0x20) & ~word) | (word + kOnes) | word) & kTopBits) != 0;
 }
 
-bool isBadByte(unsigned char c) {
-  if (c < 0x20) return c != '\t';
+// Whether the byte at `i` may not stand in text: tab and the line ends (LF,
+// and CR before LF) may.
+bool isBadByte(std::string_view text, std::size_t i) {
+  const auto c = static_cast<unsigned char>(text[i]);
+  if (c < 0x20) {
+    if (c == '\r') return i + 1 == text.size() || text[i + 1] != '\n';
+    return c != '\t' && c != '\n';
+  }
   return c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
 }
 
-std::size_t firstBadByte(std::string_view line) {
+std::size_t firstBadByte(std::string_view text) {
   std::size_t i = 0;
-  for (; i + 8 <= line.size(); i += 8) {
+  for (; i + 8 <= text.size(); i += 8) {
     std::uint64_t word;
-    std::memcpy(&word, line.data() + i, sizeof word);
+    std::memcpy(&word, text.data() + i, sizeof word);
     if (!maybeBadByte(word)) continue;
     for (std::size_t j = i; j < i + 8; ++j)
-      if (isBadByte(static_cast<unsigned char>(line[j]))) return j;
+      if (isBadByte(text, j)) return j;
   }
-  for (; i < line.size(); ++i)
-    if (isBadByte(static_cast<unsigned char>(line[i]))) return i;
+  for (; i < text.size(); ++i)
+    if (isBadByte(text, i)) return i;
   return std::string_view::npos;
 }
 
@@ -218,8 +223,7 @@ void checkLineCount(std::size_t lineCount, std::string_view fileName, std::size_
                             " lines; the table holds " + text::withThousands(capacity));
 }
 
-void checkTextLines(std::string_view text, std::span<const std::string_view> lines,
-                    std::string_view fileName) {
+void checkTextLines(std::string_view text, std::string_view fileName) {
   static constexpr std::string_view kByteOrderMarks[] = {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
   for (std::string_view mark : kByteOrderMarks)
     if (text.starts_with(mark))
@@ -229,12 +233,13 @@ void checkTextLines(std::string_view text, std::span<const std::string_view> lin
   if (text.find('\n') == std::string_view::npos && text.find('\r') != std::string_view::npos)
     throw DataFileError(std::string(fileName), 1,
                         "lines end with CR only; they must end with CR LF");
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::size_t bad = firstBadByte(lines[i]);
-    if (bad != std::string_view::npos)
-      throw DataFileError(std::string(fileName), i + 1,
-                          badByteReason(static_cast<unsigned char>(lines[i][bad]), bad + 1));
-  }
+  const std::size_t bad = firstBadByte(text);
+  if (bad == std::string_view::npos) return;
+  const std::string_view before = text.substr(0, bad);
+  const std::size_t lineStart = before.rfind('\n') + 1;  // 0 on the first line
+  throw DataFileError(std::string(fileName),
+                      static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n')) + 1,
+                      badByteReason(static_cast<unsigned char>(text[bad]), bad - lineStart + 1));
 }
 
 std::vector<std::string> readDataLines(std::istream& in, std::string_view fileName,

@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <filesystem>
 #include <istream>
-#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -60,14 +59,12 @@ std::vector<std::string_view> splitLines(std::string_view text);
 // `capacity` entries: it is empty, or it has more lines than fit.
 void checkLineCount(std::size_t lineCount, std::string_view fileName, std::size_t capacity);
 
-// Throws DataFileError naming the first line of `text` (cut into `lines` by
-// splitLines) that is not Windows-1252 text as the data files hold it: the
-// text starts with a byte-order mark, its lines end with CR alone, or a line
-// holds a control character other than tab (a CR not followed by LF among
-// them) or one of the five bytes the code page leaves undefined (0x81, 0x8D,
-// 0x8F, 0x90, 0x9D).
-void checkTextLines(std::string_view text, std::span<const std::string_view> lines,
-                    std::string_view fileName);
+// Throws DataFileError naming the first line of `text` that is not
+// Windows-1252 text as the data files hold it: the text starts with a
+// byte-order mark, its lines end with CR alone, or a line holds a control
+// character other than tab (a CR not followed by LF among them) or one of the
+// five bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D).
+void checkTextLines(std::string_view text, std::string_view fileName);
 
 // Reads the lines of a file whose table holds at most `capacity` entries,
 // checked by checkLineCount and checkTextLines.

@@ -100,18 +100,6 @@ const char* afterSpaces(const char* p, const char* end, std::size_t k) {
   return nullptr;
 }
 
-// The spaces of [p, end), eight bytes at a time.
-std::size_t countSpaces(const char* p, const char* end) {
-  std::size_t n = 0;
-  for (; end - p >= 8; p += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, p, sizeof word);
-    n += markedBytes(spaceBytes(word));
-  }
-  for (; p < end; ++p) n += *p == ' ';
-  return n;
-}
-
 }  // namespace
 
 std::optional<std::string_view> fieldAt(std::string_view line, std::size_t k) {
@@ -123,41 +111,36 @@ std::optional<std::string_view> fieldAt(std::string_view line, std::size_t k) {
   return std::string_view(p, static_cast<std::size_t>(fieldEnd - p));
 }
 
-std::size_t fieldCount(std::string_view line) {
-  return countSpaces(line.data(), line.data() + line.size()) + 1;
-}
-
-std::optional<std::size_t> firstEmptyField(std::string_view line) {
-  const char* const begin = line.data();
-  const char* const end = begin + line.size();
-  const char* p = begin;
+FieldShape fieldShape(std::string_view line) {
+  const char* p = line.data();
+  const char* const end = p + line.size();
   // Whether the byte before `p` is a space; the line's start counts as one,
   // so that a leading space makes field 0 empty.
   bool afterSpace = true;
   std::size_t spaces = 0;
-  while (end - p >= 8) {
+  std::optional<std::size_t> firstEmpty;
+  for (; end - p >= 8; p += 8) {
     std::uint64_t word;
     std::memcpy(&word, p, sizeof word);
     const std::uint64_t s = spaceBytes(word);
     // A space whose byte before it is a space too (bytes are little-endian:
     // shifting left moves a byte's mark onto the next byte).
     const std::uint64_t pairs = s & ((s << 8) | (afterSpace ? 0x80ULL : 0));
-    if (pairs != 0) {
+    if (pairs != 0 && !firstEmpty) {
       const int byte = __builtin_ctzll(pairs) / 8;
-      return spaces + countSpaces(p, p + byte);
+      firstEmpty = spaces + markedBytes(s & ((std::uint64_t{1} << (8 * byte)) - 1));
     }
     spaces += markedBytes(s);
     afterSpace = (s >> 63) != 0;
-    p += 8;
   }
   for (; p < end; ++p) {
     const bool space = *p == ' ';
-    if (space && afterSpace) return spaces;
+    if (space && afterSpace && !firstEmpty) firstEmpty = spaces;
     if (space) ++spaces;
     afterSpace = space;
   }
-  if (afterSpace) return spaces;  // a trailing space, or the empty line
-  return std::nullopt;
+  if (afterSpace && !firstEmpty) firstEmpty = spaces;  // a trailing space, or the empty line
+  return {spaces + 1, firstEmpty};
 }
 
 std::vector<std::string_view> splitFields(std::string_view line) {

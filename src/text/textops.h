@@ -44,12 +44,15 @@ std::string lowerCase(std::string_view text);
 // two spaces in a row make an empty field. Returns nothing when the line has
 // fewer than k + 1 fields. Walks the line; copies nothing.
 std::optional<std::string_view> fieldAt(std::string_view line, std::size_t k);
-// One more than the spaces of the line; counts eight bytes at a time.
-std::size_t fieldCount(std::string_view line);
-// The number of the first empty field (a space at either end, or two spaces
-// in a row), or nothing when every field holds text. An empty line is one
-// empty field, number 0.
-std::optional<std::size_t> firstEmptyField(std::string_view line);
+// How many fields a line has (one more than its spaces) and the number of
+// its first empty field (a space at either end, or two spaces in a row),
+// nothing when every field holds text; an empty line is one empty field.
+// One pass, eight bytes at a time.
+struct FieldShape {
+  std::size_t count;
+  std::optional<std::size_t> firstEmpty;
+};
+FieldShape fieldShape(std::string_view line);
 std::vector<std::string_view> splitFields(std::string_view line);
 
 // One row of an ordered replacement list.

@@ -69,13 +69,13 @@ TEST(TextOps, FieldsAreCutAtEverySingleSpace) {
   EXPECT_EQ(fieldAt(" lead", 0), "");
   EXPECT_EQ(fieldAt("end ", 1), "");
   EXPECT_EQ(fieldAt("", 0), "");
-  EXPECT_EQ(fieldCount("a  b"), 3u);
+  EXPECT_EQ(fieldShape("a  b").count, 3u);
   EXPECT_EQ(splitFields("a  b"), (std::vector<std::string_view>{"a", "", "b"}));
 }
 
 // Lines longer than eight bytes are counted eight bytes at a time: the rows
 // put spaces on both sides of each word boundary.
-TEST(TextOps, FieldCountsAndTheFirstEmptyField) {
+TEST(TextOps, FieldShapeCountsAndFindsTheFirstEmptyField) {
   struct Row {
     std::string line;
     std::size_t fields;
@@ -98,9 +98,10 @@ TEST(TextOps, FieldCountsAndTheFirstEmptyField) {
       {"ab cd ef gh ij kl mn op qr st uv wx yz", 13, std::nullopt},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(fieldCount(row.line), row.fields) << '"' << row.line << '"';
+    const FieldShape shape = fieldShape(row.line);
+    EXPECT_EQ(shape.count, row.fields) << '"' << row.line << '"';
     EXPECT_EQ(splitFields(row.line).size(), row.fields) << '"' << row.line << '"';
-    EXPECT_EQ(firstEmptyField(row.line), row.firstEmpty) << '"' << row.line << '"';
+    EXPECT_EQ(shape.firstEmpty, row.firstEmpty) << '"' << row.line << '"';
   }
 }
 
