@@ -57,7 +57,6 @@ class OpenFile {
   OpenFile(const OpenFile&) = delete;
   OpenFile& operator=(const OpenFile&) = delete;
   ~OpenFile() { ::close(fd_); }
-  int fd() const { return fd_; }
 
  private:
   int fd_;
