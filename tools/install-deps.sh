@@ -16,6 +16,7 @@ packages=(
   # that check it, its desktop entry, AppStream data, MIME type and manuals.
   librsvg2-bin dpkg-dev lintian desktop-file-utils appstream shared-mime-info
   libglib2.0-bin man-db
+  clang libclang-rt-14-dev  # make fuzz: libFuzzer and the sanitizers' runtime
   # Free faces that stand in for the typefaces the window asks for by name.
   fonts-blankenburg fonts-goudybookletter fonts-ebgaramond fonts-urw-base35
   fonts-liberation fonts-dejavu-core fonts-comic-neue

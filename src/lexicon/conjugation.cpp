@@ -9,6 +9,7 @@
 #include <array>
 #include <utility>
 
+#include "lexicon/entries.h"
 #include "lexicon/lexicon.h"
 #include "text/textops.h"
 
@@ -32,13 +33,6 @@ long personSlot(Person person, Number number) {
       break;
   }
   return 0;
-}
-
-std::string_view verbField(std::string_view line, long k) {
-  if (k >= 0) {
-    if (auto f = text::fieldAt(line, static_cast<std::size_t>(k))) return *f;
-  }
-  throw LookupOutOfRange("verb line has no field " + std::to_string(k));
 }
 
 // Tense of verb 0 that carries a compound ("tbc") form of the given tense.
@@ -65,44 +59,54 @@ constexpr long kPresentActiveIndicative2ndPlural = 6 + 0 + 0 + 0 + 5;
 constexpr long kCommandStem = 151;
 constexpr long kPerfectParticiple = 156;
 
-}  // namespace
-
-std::string Lexicon::verbForm(LexIndex index, const VerbQuery& q) const {
-  return makeVerbForm(index, q).text();
+// How a form that a line gives (storedVerbForm) was made.
+VerbFormMaking::Kind kindOf(const VerbQuery& q, long field) {
+  using Kind = VerbFormMaking::Kind;
+  if (q.tense == Tense::command) return q.person == Person::second ? Kind::imperative : Kind::subjunctive;
+  return field == 0 ? Kind::headForm : Kind::stored;
 }
 
-VerbFormMaking Lexicon::makeVerbForm(LexIndex index, const VerbQuery& q) const {
-  using Kind = VerbFormMaking::Kind;
-  VerbFormMaking made;
-  if (index.isBlank()) return made;
-  std::string_view line = entry(Table::verb, index);
+}  // namespace
+
+bool isCompoundMarker(std::string_view form) {
+  return form == "tbc" || form == "tbcte";
+}
+
+StoredVerbForm storedVerbForm(const StoredEntry& verb, const VerbQuery& q) {
+  const std::string_view line = verb.line;
+  std::string result;
+  long field = -1;
 
   if (q.tense == Tense::command) {
     // Commands: the present active subjunctive, and for the second person an
     // imperative built below.
-    made.kind = Kind::subjunctive;
-    made.word = verbForm(index, {.tense = Tense::present,
-                                 .person = q.person,
-                                 .number = q.number,
-                                 .mood = Mood::subjunctive,
-                                 .participleGender = q.participleGender});
+    StoredVerbForm subjunctive = storedVerbForm(verb, {.tense = Tense::present,
+                                                       .person = q.person,
+                                                       .number = q.number,
+                                                       .mood = Mood::subjunctive});
+    result = std::move(subjunctive.text);
+    field = subjunctive.field;
     if (q.person == Person::second) {
-      made.kind = Kind::imperative;
-      std::string_view stem = verbField(line, kCommandStem);
+      std::string_view stem = entryField(verb, kCommandStem);
+      field = kCommandStem;
       if (q.number == Number::singular) {
-        made.word = stem;
+        result = stem;
         if (text::contains(line, "ferre "))
-          made.word = stem.substr(0, stem.size() >= 2 ? stem.size() - 2 : 0);
-        if (text::contains(line, " esse ")) made.word = "es";
+          result = stem.substr(0, stem.size() >= 2 ? stem.size() - 2 : 0);
+        if (text::contains(line, " esse ")) {
+          result = "es";
+          field = -1;
+        }
       } else {
         // The plural command is the present indicative's second plural with
         // "-tis" turned into "-te" (amatis amate, regitis regite, fertis
         // ferte, estis este); a deponent's "-mini" form stands as it is.
-        std::string_view plural = verbField(line, kPresentActiveIndicative2ndPlural);
+        std::string_view plural = entryField(verb, kPresentActiveIndicative2ndPlural);
+        field = kPresentActiveIndicative2ndPlural;
         if (text::endsWith(plural, "tis")) {
-          made.word = std::string(plural.substr(0, plural.size() - 3)) + "te";
+          result = std::string(plural.substr(0, plural.size() - 3)) + "te";
         } else {
-          made.word = plural;
+          result = plural;
         }
       }
     }
@@ -122,27 +126,46 @@ VerbFormMaking Lexicon::makeVerbForm(LexIndex index, const VerbQuery& q) const {
       position = 6 + 72L * code(q.voice) + 12L * code(q.tense) + 6L * code(q.mood) +
                  personSlot(q.person, q.number);
     }
-    made.kind = position == 0 ? Kind::headForm : Kind::stored;
-    made.word = verbField(line, position);
+    result = entryField(verb, position);
+    field = position;
   }
+  return {std::move(result), field};
+}
+
+std::string Lexicon::verbForm(LexIndex index, const VerbQuery& q) const {
+  return makeVerbForm(index, q).text();
+}
+
+VerbFormMaking Lexicon::makeVerbForm(LexIndex index, const VerbQuery& q) const {
+  VerbFormMaking made;
+  if (index.isBlank()) return made;
+  StoredVerbForm stored = storedVerbForm(entry(Table::verb, index), q);
+  made.kind = kindOf(q, stored.field);
+  made.word = std::move(stored.text);
 
   const bool compound = (made.word == "tbc" && hasCompoundForms(q.tense)) ||
                         (made.word == "tbcte" && q.tense == Tense::command);
   if (compound) {
-    made.kind = Kind::compound;
+    made.kind = VerbFormMaking::Kind::compound;
     made.word = perfectParticiple(index, q.number, q.participleGender);
     made.auxiliary = {
         .tense = auxiliaryTense(q.tense), .person = q.person, .number = q.number, .mood = q.mood};
-    const VerbFormMaking auxiliary = makeVerbForm(0, made.auxiliary);
-    made.auxiliaryForm = auxiliary.text();
-    made.auxiliaryKind = auxiliary.kind;
+    // The auxiliary is verb 0's own form, never built in turn: a "tbc" there
+    // would ask verb 0 again, without end. Loading refuses such a verb 0.
+    const StoredVerbForm auxiliary = storedVerbForm(entry(Table::verb, 0), made.auxiliary);
+    if (isCompoundMarker(auxiliary.text))
+      throw LookupOutOfRange(
+          entryPlace(Table::verb, 0) + ": field " + std::to_string(auxiliary.field) + " reads \"" +
+          auxiliary.text + "\", but the compound forms need a form of \"to be\" of its own there");
+    made.auxiliaryForm = auxiliary.text;
+    made.auxiliaryKind = kindOf(made.auxiliary, auxiliary.field);
   }
   return made;
 }
 
 std::string Lexicon::perfectParticiple(LexIndex index, Number number, Gender gender) const {
   if (index.isBlank()) return {};
-  std::string form = std::string(verbField(entry(Table::verb, index), kPerfectParticiple)) + "*";
+  std::string form = std::string(entryField(entry(Table::verb, index), kPerfectParticiple)) + "*";
   if (gender == Gender::feminine) text::replaceEveryInPlace(form, "us*", "a*");
   if (gender == Gender::neuter) text::replaceEveryInPlace(form, "us*", "um*");
   if (number == Number::plural) {

@@ -4,18 +4,22 @@
 #include <array>
 #include <charconv>
 
+#include "lexicon/entries.h"
 #include "text/textops.h"
 
 namespace lexorra {
 
 const std::array<TableInfo, 7> kTables = {{
-    {Table::conjunctive, "conjunctives.dat", 102, false, "conjunctive"},
-    {Table::preposition, "prepositions.dat", 93, false, "preposition"},
-    {Table::adjective, "adjectives.dat", 8729, true, "adjective"},
-    {Table::adverb, "adverbs.dat", 2133, false, "adverb"},
-    {Table::verb, "verbs.dat", 7547, true, "verb"},
-    {Table::noun, "nouns.dat", 19491, true, "noun"},
-    {Table::pronoun, "pronouns.dat", 30, false, "pronoun"},
+    // Fields: conjunctives only have a meaning; a preposition's case is field
+    // 4, the last noun form field 16, the last adjective and pronoun forms
+    // fields 107 and 35, the verb's participle field 156.
+    {Table::conjunctive, "conjunctives.dat", 102, false, "conjunctive", 0},
+    {Table::preposition, "prepositions.dat", 93, false, "preposition", 5},
+    {Table::adjective, "adjectives.dat", 8729, true, "adjective", 108},
+    {Table::adverb, "adverbs.dat", 2133, false, "adverb", 1},
+    {Table::verb, "verbs.dat", 7547, true, "verb", 157},
+    {Table::noun, "nouns.dat", 19491, true, "noun", 17},
+    {Table::pronoun, "pronouns.dat", 30, false, "pronoun", 36},
 }};
 
 const TableInfo& tableInfo(Table table) {
@@ -77,17 +81,22 @@ void Lexicon::loadTable(Table table, std::istream& in) {
   storeTable(table, readWholeStream(in, tableInfo(table).fileName));
 }
 
-// Cuts the bytes into lines, checks the count, expands the abbreviations (a
-// byte map, so the line positions do not move) and trims every line.
+// Cuts the bytes into lines, checks the count and the bytes, expands the
+// abbreviations (a byte map, so the line positions do not move), trims every
+// line and checks it against what the table's look-ups read. Nothing is
+// stored unless every check passes.
 void Lexicon::storeTable(Table table, std::string bytes) {
   const TableInfo& info = tableInfo(table);
   auto buffer = std::make_shared<std::string>(std::move(bytes));
   std::vector<std::string_view> lines = splitLines(*buffer);
   checkLineCount(lines.size(), info.fileName, info.capacity);
+  checkTextLines(*buffer, info.fileName);
   if (info.expanded) expandInPlace(buffer->data(), buffer->size());
   Lines fresh;
   fresh.entries.assign(info.capacity, {});
   for (std::size_t i = 0; i < lines.size(); ++i) fresh.entries[i] = text::trimSpaces(lines[i]);
+  checkEntries(info, std::span(fresh.entries).first(lines.size()), text::endsWith(*buffer, "\n"));
+  if (table == Table::verb) checkAuxiliaryVerb({Table::verb, 0, fresh.entries[0]});
   fresh.buffer = std::move(buffer);
   tables_[static_cast<std::size_t>(table)] = std::move(fresh);
 }
@@ -97,10 +106,22 @@ std::string_view Lexicon::line(Table table, std::size_t position) const {
   return position < entries.size() ? entries[position] : std::string_view{};
 }
 
-std::string_view Lexicon::entry(Table table, LexIndex index) const {
+StoredEntry Lexicon::entry(Table table, LexIndex index) const {
   const TableInfo& info = tableInfo(table);
   std::size_t pos = index.position(info.capacity, info.kind);
-  return tables_[static_cast<std::size_t>(table)].entries[pos];
+  return {table, pos, tables_[static_cast<std::size_t>(table)].entries[pos]};
+}
+
+std::string entryPlace(Table table, std::size_t position) {
+  return std::string(tableInfo(table).fileName) + ", line " + std::to_string(position + 1);
+}
+
+std::string_view entryField(const StoredEntry& entry, long k) {
+  if (k >= 0) {
+    if (auto f = text::fieldAt(entry.line, static_cast<std::size_t>(k))) return *f;
+  }
+  throw LookupOutOfRange(entryPlace(entry.table, entry.position) + ": no field " +
+                         std::to_string(k));
 }
 
 Lexicon loadDictionaries(const std::filesystem::path& folder) {

@@ -23,7 +23,8 @@ namespace lexorra {
 
 // A look-up whose index lies outside its table, whose index is neither "blank"
 // nor a whole number, whose field lies past the end of the line, or whose line
-// has no "::". The pickers catch it to find the end of a table.
+// has no "::". The pickers catch it to find the end of a table. A failure on
+// a line names its place: "pronouns.dat, line 4: no field 3".
 class LookupOutOfRange : public std::out_of_range {
  public:
   using std::out_of_range::out_of_range;
@@ -37,6 +38,7 @@ struct TableInfo {
   std::size_t capacity;
   bool expanded;          // stored with the one-character abbreviations of expandLine
   std::string_view kind;  // the word kind that selects it in entryGloss/englishHeadword
+  std::size_t fields;     // fields before "::" that every line holds for its look-ups
 };
 
 // The seven tables in load order.
@@ -91,13 +93,18 @@ struct VerbFormMaking {
 // "%" space, 0xE6 "a", "*" "e", "@" "i", 0xA3 "o", "$" "u".
 std::string expandLine(std::string_view line);
 
+struct StoredEntry;
+
 class Lexicon {
  public:
   // An empty lexicon: every entry of every table is the empty string.
   Lexicon();
 
   // Replaces one table with the lines read from `in`; errors name the
-  // table's file. Throws DataFileError for an empty stream or too many lines.
+  // table's file. Throws DataFileError, and leaves the table as it was, for
+  // an empty stream, too many lines, or a line that the table's look-ups
+  // cannot read (see checkEntries in lexicon/entries.h; for verbs also a
+  // verb 0 that cannot carry the compound forms).
   void loadTable(Table table, std::istream& in);
 
   std::size_t capacity(Table table) const { return tableInfo(table).capacity; }
@@ -140,13 +147,15 @@ class Lexicon {
   };
   void storeTable(Table table, std::string bytes);
   friend Lexicon loadDictionaries(const std::filesystem::path& folder);
-  std::string_view entry(Table table, LexIndex index) const;
+  StoredEntry entry(Table table, LexIndex index) const;
   std::array<Lines, 7> tables_;
 };
 
 // Reads the seven files from `folder`, one at a time, in load order. Throws
-// DataFileError naming the first file that is missing, unreadable, empty or
-// too long; no partly loaded lexicon is ever returned.
+// DataFileError naming the first file that is missing, not a regular file,
+// larger than kMaxDataFileSize, unreadable, empty, too long or damaged (with
+// its first bad line, as loadTable checks it); no partly loaded lexicon is
+// ever returned.
 Lexicon loadDictionaries(const std::filesystem::path& folder);
 // The same from the folder that holds the program's executable.
 Lexicon loadDictionaries();

@@ -10,6 +10,7 @@
 // a block of six pronoun or adjective forms runs NOM sixth GEN ACC DAT ABL.
 #include <array>
 
+#include "lexicon/entries.h"
 #include "lexicon/lexicon.h"
 #include "text/textops.h"
 
@@ -31,19 +32,12 @@ long nounCaseField(Case caseCode) {
   return 4 + (c >= 1 && c <= 6 ? c : 0);
 }
 
-std::string_view field(std::string_view line, long k, std::string_view what) {
-  if (k >= 0) {
-    if (auto f = text::fieldAt(line, static_cast<std::size_t>(k))) return *f;
-  }
-  throw LookupOutOfRange(std::string(what) + " line has no field " + std::to_string(k));
-}
-
 // The text between the first "::" and the next "::" (or the line's end).
-std::string_view meaningPart(std::string_view line, std::string_view kind) {
-  std::size_t start = line.find("::");
+std::string_view meaningPart(const StoredEntry& entry) {
+  std::size_t start = entry.line.find("::");
   if (start == std::string_view::npos)
-    throw LookupOutOfRange(std::string(kind) + " line has no meaning (no \"::\")");
-  std::string_view rest = line.substr(start + 2);
+    throw LookupOutOfRange(entryPlace(entry.table, entry.position) + ": no meaning (no \"::\")");
+  std::string_view rest = entry.line.substr(start + 2);
   return rest.substr(0, rest.find("::"));
 }
 
@@ -61,7 +55,7 @@ const TableInfo* tableOfKind(std::string_view kind) {
 
 Gender Lexicon::nounGender(LexIndex index) const {
   if (index.isBlank()) return Gender::neuter;
-  std::string_view line = entry(Table::noun, index);
+  std::string_view line = entry(Table::noun, index).line;
   // Of several markers the last of this list wins; common gender counts as
   // neuter.
   Gender gender = Gender::masculine;
@@ -74,47 +68,45 @@ Gender Lexicon::nounGender(LexIndex index) const {
 
 std::string_view Lexicon::nounForm(LexIndex index, Case caseCode, Number number) const {
   if (index.isBlank()) return {};
-  std::string_view line = entry(Table::noun, index);
-  if (text::contains(line, "undeclined")) return field(line, 5, "noun");
-  return field(line, nounCaseField(caseCode) + 6L * code(number), "noun");
+  const StoredEntry noun = entry(Table::noun, index);
+  if (text::contains(noun.line, "undeclined")) return entryField(noun, 5);
+  return entryField(noun, nounCaseField(caseCode) + 6L * code(number));
 }
 
 std::string_view Lexicon::pronounForm(LexIndex index, Case caseCode, Number number,
                                       Gender gender) const {
   if (index.isBlank()) return {};
-  std::string_view line = entry(Table::pronoun, index);
   long k = caseOffset(caseCode) + 6L * code(number) + 12L * code(gender);
-  return field(line, k, "pronoun");
+  return entryField(entry(Table::pronoun, index), k);
 }
 
 std::string_view Lexicon::adjectiveForm(LexIndex index, Case caseCode, Number number, Gender gender,
                                         Degree degree) const {
   if (index.isBlank()) return {};
-  std::string_view line = entry(Table::adjective, index);
   long k = caseOffset(caseCode) + 6L * code(number) + 12L * code(gender) + 36L * code(degree);
-  return field(line, k, "adjective");
+  return entryField(entry(Table::adjective, index), k);
 }
 
 std::string_view Lexicon::adverbForm(LexIndex index) const {
   if (index.isBlank()) return {};
-  return text::trimSpaces(field(entry(Table::adverb, index), 0, "adverb"));
+  return text::trimSpaces(entryField(entry(Table::adverb, index), 0));
 }
 
 std::string_view Lexicon::prepositionForm(LexIndex index) const {
   if (index.isBlank()) return {};
-  return text::trimSpaces(field(entry(Table::preposition, index), 0, "preposition"));
+  return text::trimSpaces(entryField(entry(Table::preposition, index), 0));
 }
 
 std::string_view Lexicon::prepositionCase(LexIndex index) const {
   if (index.isBlank()) return {};
-  return field(entry(Table::preposition, index), 4, "preposition");
+  return entryField(entry(Table::preposition, index), 4);
 }
 
 std::string_view Lexicon::entryGloss(std::string_view kind, LexIndex index) const {
   if (index.isBlank()) return {};
   const TableInfo* info = tableOfKind(kind);
   if (!info) return {};
-  return text::trimSpaces(meaningPart(entry(info->table, index), kind));
+  return text::trimSpaces(meaningPart(entry(info->table, index)));
 }
 
 std::string_view Lexicon::englishHeadword(std::string_view kind, LexIndex index) const {

@@ -75,6 +75,11 @@ inline std::uint64_t spaceBytes(std::uint64_t word) {
   return ~(t | v | kLow7);
 }
 
+// How many bytes a spaceBytes() result marks.
+inline std::size_t markedBytes(std::uint64_t marks) {
+  return static_cast<std::size_t>(((marks >> 7) * 0x0101010101010101ULL) >> 56);
+}
+
 // The position just after the k-th space of [p, end), or nullptr when the
 // text has fewer than k spaces. Counts eight bytes at a time: look-ups walk
 // to field 150 of 1.5 KB verb lines several times per render.
@@ -84,8 +89,7 @@ const char* afterSpaces(const char* p, const char* end, std::size_t k) {
     std::uint64_t word;
     std::memcpy(&word, p, sizeof word);
     // One bit per space at the top of its byte: sum the bytes by a multiply.
-    const auto n =
-        static_cast<std::size_t>(((spaceBytes(word) >> 7) * 0x0101010101010101ULL) >> 56);
+    const std::size_t n = markedBytes(spaceBytes(word));
     if (n >= k) break;
     k -= n;
     p += 8;
@@ -107,11 +111,36 @@ std::optional<std::string_view> fieldAt(std::string_view line, std::size_t k) {
   return std::string_view(p, static_cast<std::size_t>(fieldEnd - p));
 }
 
-std::size_t fieldCount(std::string_view line) {
-  std::size_t n = 1;
-  for (char c : line)
-    if (c == ' ') ++n;
-  return n;
+FieldShape fieldShape(std::string_view line) {
+  const char* p = line.data();
+  const char* const end = p + line.size();
+  // Whether the byte before `p` is a space; the line's start counts as one,
+  // so that a leading space makes field 0 empty.
+  bool afterSpace = true;
+  std::size_t spaces = 0;
+  std::optional<std::size_t> firstEmpty;
+  for (; end - p >= 8; p += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    const std::uint64_t s = spaceBytes(word);
+    // A space whose byte before it is a space too (bytes are little-endian:
+    // shifting left moves a byte's mark onto the next byte).
+    const std::uint64_t pairs = s & ((s << 8) | (afterSpace ? 0x80ULL : 0));
+    if (pairs != 0 && !firstEmpty) {
+      const int byte = __builtin_ctzll(pairs) / 8;
+      firstEmpty = spaces + markedBytes(s & ((std::uint64_t{1} << (8 * byte)) - 1));
+    }
+    spaces += markedBytes(s);
+    afterSpace = (s >> 63) != 0;
+  }
+  for (; p < end; ++p) {
+    const bool space = *p == ' ';
+    if (space && afterSpace && !firstEmpty) firstEmpty = spaces;
+    if (space) ++spaces;
+    afterSpace = space;
+  }
+  if (afterSpace && !firstEmpty) firstEmpty = spaces;  // a trailing space, or the empty line
+  return {spaces + 1, firstEmpty};
 }
 
 std::vector<std::string_view> splitFields(std::string_view line) {

@@ -54,7 +54,15 @@ void replaceWholeWord(std::string& text, std::string_view word, std::string_view
 // two spaces in a row make an empty field. Returns nothing when the line has
 // fewer than k + 1 fields. Walks the line; copies nothing.
 std::optional<std::string_view> fieldAt(std::string_view line, std::size_t k);
-std::size_t fieldCount(std::string_view line);
+// How many fields a line has (one more than its spaces) and the number of
+// its first empty field (a space at either end, or two spaces in a row),
+// nothing when every field holds text; an empty line is one empty field.
+// One pass, eight bytes at a time.
+struct FieldShape {
+  std::size_t count;
+  std::optional<std::size_t> firstEmpty;
+};
+FieldShape fieldShape(std::string_view line);
 std::vector<std::string_view> splitFields(std::string_view line);
 
 // One row of an ordered replacement list.

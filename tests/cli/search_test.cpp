@@ -33,8 +33,8 @@ class CliSearch : public ::testing::Test {
     fs::create_directories(folder_);
     // Each file needs at least one line; only the searched tables matter.
     write("conjunctives.dat", "et ::and;\r\n");
-    write("pronouns.dat", "ego ::I;\r\n");
-    write("verbs.dat", "amo amare ::to love, like;\r\n");
+    write("pronouns.dat", repeated("ego ", 36) + "::I;\r\n");
+    write("verbs.dat", "amo amare " + repeated("x ", 155) + "::to love, like;\r\n");
     write("adverbs.dat", "bene ::well, rightly;\r\n");
     write("prepositions.dat", "ad x x x ACC ::to, towards;\r\ncum x x x ABL ::with;\r\n");
     std::string adjective;
@@ -47,6 +47,11 @@ class CliSearch : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(folder_); }
 
+  static std::string repeated(const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+  }
   void write(const std::string& name, const std::string& bytes) {
     std::ofstream(folder_ / name, std::ios::binary) << bytes;
   }

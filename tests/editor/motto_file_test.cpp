@@ -153,7 +153,7 @@ TEST_F(MottoFileTest, BadLinesAreRejectedWithFileLineAndReason) {
       {15, "x", "adVerbText must be \"blank\" or an adverb index"},
       {1, std::string(200, 'x'), "not \"" + std::string(80, 'x') + "...\""},
       {1, "2", "is not a word of nouns.dat"},  // an empty entry
-      {1, "3", "is not a word of nouns.dat"},  // a line without a meaning
+      {1, "3", "is not a word of nouns.dat"},  // past the file's end
       {3, "2", "is not a word of adjectives.dat"},
       {13, "7546", "is not a word of verbs.dat"},
       {16, "5", "is not a word of prepositions.dat"},

@@ -15,7 +15,7 @@ inline std::string formsLine(const std::string& stem, int count, const std::stri
   return line + "::" + meaning;
 }
 
-// Nouns 0 "love", 1 "fear", 2 empty, 3 a line without a meaning; adjectives
+// Nouns 0 "love", 1 "fear", 2 an empty last line, 3 past the file; adjectives
 // 0 "my", 1 "good"; verbs 0 "be", 1 "love"; adverbs 0 "always"; prepositions
 // 0 "without", 1 "with".
 inline Lexicon editorLexicon() {
@@ -25,7 +25,7 @@ inline Lexicon editorLexicon() {
     lexicon.loadTable(table, in);
   };
   load(Table::noun, formsLine("amor", 17, " love, affection; charity ") + "\r\n" +
-                        formsLine("metus", 17, "fear") + "\r\n\r\nnoun without meaning\r\n");
+                        formsLine("metus", 17, "fear") + "\r\n\r\n");
   load(Table::adjective, formsLine("me", 108, "my") + "\r\n" + formsLine("bon", 108, "good, fine"));
   load(Table::verb, formsLine("esse", 157, "be") + "\r\n" + formsLine("amo", 157, "love"));
   load(Table::adverb, "semper ::always\r\n");

@@ -78,8 +78,8 @@ TEST_F(TableFolder, UnusableFilesAreReportedByNameAndReason) {
       {&verbs, nullptr, "engIrregNouns.txt", 0, "cannot be found"},
       {&empty, &nouns, "engIrregVerbs.txt", 0, "empty"},
       {&verbs, &empty, "engIrregNouns.txt", 0, "empty"},
-      {&tooManyVerbs, &nouns, "engIrregVerbs.txt", 457, "457 lines; at most 456 fit"},
-      {&verbs, &tooManyNouns, "engIrregNouns.txt", 105, "105 lines; at most 104 fit"},
+      {&tooManyVerbs, &nouns, "engIrregVerbs.txt", 457, "457 lines; the table holds 456"},
+      {&verbs, &tooManyNouns, "engIrregNouns.txt", 105, "105 lines; the table holds 104"},
   };
   for (const Row& row : rows) {
     fs::remove(folder_ / "engIrregVerbs.txt");

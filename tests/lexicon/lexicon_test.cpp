@@ -4,10 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <sstream>
 
 #include "grammar_codes.h"
+#include "lexicon_lines.h"
 
 namespace lexorra {
 namespace {
@@ -45,11 +47,13 @@ void load(Lexicon& lex, Table table, const std::vector<std::string>& lines) {
 
 TEST(LexiconLoading, ExpandsTrimsAndKeepsIndexes) {
   Lexicon lex;
-  load(lex, Table::noun, {"%r@s% ", "   ", "m%ns@ ::m@nd", ""});
-  EXPECT_EQ(lex.line(Table::noun, 0), "ris");  // "%" at either end becomes a space, trimmed
-  EXPECT_EQ(lex.line(Table::noun, 1), "");     // spaces only: an empty entry
-  EXPECT_EQ(lex.line(Table::noun, 2), "m nsi ::mind");
-  EXPECT_EQ(lex.line(Table::noun, 3), "");  // CR LF CR LF: one empty last line
+  const std::string forms = testing::numberedFields(1, 17);
+  load(lex, Table::noun, {"%r@s " + forms + "::m@nd%", "  m%ns@ " + forms + "::love ", "", "   "});
+  // "%" at either end becomes a space and is trimmed away.
+  EXPECT_EQ(lex.line(Table::noun, 0), "ris " + forms + "::mind");
+  EXPECT_EQ(lex.line(Table::noun, 1), "m nsi " + forms + "::love");
+  EXPECT_EQ(lex.line(Table::noun, 2), "");  // CR LF CR LF: an empty last line
+  EXPECT_EQ(lex.line(Table::noun, 3), "");  // spaces only: an empty entry, at the end
   EXPECT_EQ(lex.line(Table::noun, 4), "");  // past the file: empty
 
   load(lex, Table::adverb, {"b*n* ::well"});  // adverbs are not expanded
@@ -60,22 +64,25 @@ TEST(LexiconLoading, ExpandsTrimsAndKeepsIndexes) {
 TEST(LexiconLoading, CapacityIsExactAndOneMoreLineFails) {
   Lexicon lex;
   std::string full;
-  for (int i = 0; i < 19491; ++i) full += "n" + std::to_string(i) + " ::x\r\n";
+  const std::string forms = testing::numberedFields(1, 17);
+  for (int i = 0; i < 19491; ++i) full += "n" + std::to_string(i) + " " + forms + "::x\r\n";
   std::istringstream exact(full);
   lex.loadTable(Table::noun, exact);
-  EXPECT_EQ(lex.line(Table::noun, 19490), "n19490 ::x");
+  EXPECT_EQ(lex.line(Table::noun, 19490), "n19490 " + forms + "::x");
 
-  std::istringstream tooLong(full + "extra ::x\r\n");
+  std::istringstream tooLong(full + "extra " + forms + "::x\r\n");
   try {
     lex.loadTable(Table::noun, tooLong);
     FAIL() << "a 19,492nd line must not load";
   } catch (const DataFileError& e) {
     EXPECT_EQ(e.file(), "nouns.dat");
     EXPECT_EQ(e.line(), 19492u);
-    EXPECT_EQ(e.reason(), "nouns.dat has 19,492 lines; at most 19,491 fit");
+    EXPECT_EQ(e.reason(), "the file has 19,492 lines; the table holds 19,491");
+    EXPECT_STREQ(e.what(),
+                 "nouns.dat, line 19492: the file has 19,492 lines; the table holds 19,491");
   }
   // The failed load left the table as it was.
-  EXPECT_EQ(lex.line(Table::noun, 0), "n0 ::x");
+  EXPECT_EQ(lex.line(Table::noun, 0), "n0 " + forms + "::x");
 
   std::istringstream empty("");
   EXPECT_THROW(lex.loadTable(Table::pronoun, empty), DataFileError);
@@ -88,7 +95,7 @@ class LexiconFolder : public ::testing::Test {
            ("lexorra_lexicon_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(dir_);
-    for (const TableInfo& info : kTables) write(info.fileName, numberedLine(120, "word"));
+    for (const TableInfo& info : kTables) write(info.fileName, testing::validLine(info.table));
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
   void write(std::string_view name, const std::string& line) {
@@ -133,8 +140,7 @@ class LexiconLookups : public ::testing::Test {
              "x x x x x a b c d e f g h i j k l ::none",                        // 3
              "fas x x N x fas b c d e f g h i j k l ::right; undeclined",       // 4
              "x x x N C M a b c d e f g h i j k l ::all four",                  // 5
-             "no meaning here",                                                 // 6
-             "short ::(be) able",                                               // 7
+             "x x x N x a b c d e f g h i j k l ::(be) able",                   // 6
          });
     load(lex, Table::pronoun, {numberedLine(36, "I, me")});
     load(lex, Table::adjective, {numberedLine(108, "good, honest")});
@@ -180,7 +186,7 @@ TEST_F(LexiconLookups, FormsByFieldArithmetic) {
 TEST_F(LexiconLookups, MeaningsAndHeadwords) {
   EXPECT_EQ(lex.entryGloss("noun", 0), "love, affection; charity (Christian)");
   EXPECT_EQ(lex.englishHeadword("noun", 0), "love");
-  EXPECT_EQ(lex.englishHeadword("noun", 7), "");  // "(be) able"
+  EXPECT_EQ(lex.englishHeadword("noun", 6), "");  // "(be) able"
   EXPECT_EQ(lex.englishHeadword("adverb", 0), "well");
   EXPECT_EQ(lex.englishHeadword("adjective", 0), "good");
   EXPECT_EQ(lex.englishHeadword("preposition", 1), "to");
@@ -206,11 +212,38 @@ TEST_F(LexiconLookups, OutOfRangeReachesTheCaller) {
   EXPECT_THROW(lex.nounForm("influx", Case(1), Number(0)), LookupOutOfRange);  // not a number
   EXPECT_THROW(lex.nounForm("", Case(1), Number(0)), LookupOutOfRange);
   EXPECT_THROW(lex.nounForm("12x", Case(1), Number(0)), LookupOutOfRange);
-  EXPECT_THROW(lex.nounForm(7, Case(1), Number(1)), LookupOutOfRange);  // field past the line
-  EXPECT_THROW(lex.entryGloss("noun", 6), LookupOutOfRange);            // no "::"
-  EXPECT_THROW(lex.entryGloss("noun", 100), LookupOutOfRange);          // an empty entry
+  EXPECT_THROW(lex.nounForm(100, Case(1), Number(1)), LookupOutOfRange);  // an empty entry
+  EXPECT_THROW(lex.entryGloss("noun", 100), LookupOutOfRange);
   EXPECT_THROW(lex.pronounForm(30, Case(1), Number(0), Gender(0)), LookupOutOfRange);
   EXPECT_THROW(lex.nounGender("abc"), LookupOutOfRange);
+}
+
+// A look-up that fails on a stored line names the file, the line (the index
+// plus one) and the field.
+TEST_F(LexiconLookups, FailuresNameTheirPlace) {
+  struct Row {
+    std::function<void()> lookUp;
+    const char* message;
+  };
+  const Row rows[] = {
+      {[&] { lex.pronounForm(3, Case(5), Number(0), Gender(0)); },
+       "pronouns.dat, line 4: no field 3"},
+      {[&] { lex.nounForm(100, Case(1), Number(1)); }, "nouns.dat, line 101: no field 11"},
+      {[&] { lex.entryGloss("adverb", 1); }, "adverbs.dat, line 2: no meaning (no \"::\")"},
+      {[&] { lex.prepositionCase(2); }, "prepositions.dat, line 3: no field 4"},
+      {[&] { lex.adjectiveForm(1, Case(1), Number(0), Gender(0), Degree(2)); },
+       "adjectives.dat, line 2: no field 72"},
+      {[&] { lex.verbForm(7, verbCodes(0, 3, 0)); }, "verbs.dat, line 8: no field 9"},
+      {[&] { lex.perfectParticiple(7, Number(0), Gender::masculine); }, "verbs.dat, line 8: no field 156"},
+  };
+  for (const Row& row : rows) {
+    try {
+      row.lookUp();
+      ADD_FAILURE() << "no failure; expected " << row.message;
+    } catch (const LookupOutOfRange& e) {
+      EXPECT_STREQ(e.what(), row.message);
+    }
+  }
 }
 
 class Conjugation : public ::testing::Test {
@@ -247,7 +280,9 @@ class Conjugation : public ::testing::Test {
                         "take");
     for (std::size_t i = 9; i < verbs.size(); ++i) verbs[i] = verbLine({}, "other");
     load(lex, Table::verb, verbs);
-    load(lex, Table::noun, {"x x x F x rosa ::rose", "x x x N x bellum ::war"});
+    const std::string forms = testing::numberedFields(6, 17);
+    load(lex, Table::noun,
+         {"x x x F x rosa " + forms + "::rose", "x x x N x bellum " + forms + "::war"});
   }
   Lexicon lex;
 };

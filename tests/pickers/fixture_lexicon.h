@@ -23,19 +23,23 @@ struct Entry {
 inline std::string nounLine(const Entry& e) {
   return "h h M N X " + e.latin + " s s s s s p p p p p p ::" + e.gloss;
 }
-// Verb line: field 1 is the present active infinitive.
+// Verb line of 157 fields: field 1 is the present active infinitive.
 inline std::string verbLine(const Entry& e) {
-  return "h " + e.latin + " ::" + e.gloss;
+  std::string line = "h " + e.latin + " ";
+  for (int k = 2; k < 157; ++k) line += "x ";
+  return line + "::" + e.gloss;
 }
 // Adjective line: 108 forms; field 0 is the masculine nominative singular
 // positive, fields 24, 60 and 96 the neuter nominative singular of the three
-// degrees, here the Latin with "-N0", "-N1", "-N2" appended.
-inline std::string adjectiveLine(const Entry& e, int fields = 108) {
+// degrees, here the Latin with "-N0", "-N1", "-N2" appended. The forms from
+// field `recorded` on are "-", not recorded.
+inline std::string adjectiveLine(const Entry& e, int recorded = 108) {
   std::string line;
-  for (int k = 0; k < fields; ++k) {
+  for (int k = 0; k < 108; ++k) {
     std::string form = "x";
     if (k == 0) form = e.latin;
     if (k % 36 == 24) form = e.latin + "-N" + std::to_string(k / 36);
+    if (k >= recorded) form = "-";
     line += form + " ";
   }
   return line + "::" + e.gloss;
@@ -79,7 +83,7 @@ inline Lexicon fixtureLexicon() {
   loadLines(lexicon, Table::adjective,
             {adjectiveLine({"bonus", "good, honest;"}), adjectiveLine({"magnus", "great, large;"}),
              // Only the positive degree is recorded.
-             adjectiveLine({"parvus", "small, little;"}, 30)});
+             adjectiveLine({"parvus", "small, little;"}, 36)});
   loadLines(lexicon, Table::adverb,
             {adverbLine({"bene", "well, rightly;"}), adverbLine({"semper", "always;"})});
   loadLines(lexicon, Table::preposition,

@@ -266,7 +266,7 @@ TEST(RenderValues, DegreesAndPrepositionCase) {
     int preposition;
     int code;
   };
-  for (Case c : {Case{kCum, 3}, Case{kAd, 5}, Case{kDative, 4}, Case{kOddCase, 0}}) {
+  for (Case c : {Case{kCum, 3}, Case{kAd, 5}, Case{kDative, 4}, Case{kApud, 5}}) {
     RenderValues v = readRenderValues(
         MottoBuilder().preposition(c.preposition, "p", "the (single)", kCanis).s, lexicon());
     EXPECT_EQ(code(v.prepCaseCode), c.code) << c.preposition;

@@ -11,9 +11,10 @@
 #include <tuple>
 #include <vector>
 
-#include "motto/motto_state.h"
 #include "english/english.h"
 #include "lexicon/lexicon.h"
+#include "lexicon_lines.h"
+#include "motto/motto_state.h"
 #include "render/render.h"
 #include "text/textops.h"
 
@@ -53,7 +54,7 @@ enum Adjective {
   kMagnus = 10,     // "big, great"
 };
 
-enum Preposition { kCum, kAd, kEx, kAb, kDative, kSine, kOddCase, kIn };
+enum Preposition { kCum, kAd, kEx, kAb, kDative, kSine, kApud, kIn };
 enum Adverb { kSemper, kNumquam, kBene };
 
 // Verb entries, besides 0 "to be" and the helpers 6852, 6853, 4532.
@@ -160,19 +161,21 @@ inline std::string verbLine(std::string_view head, std::string_view infinitive,
   return line + "::" + std::string(meaning);
 }
 
-inline std::string tableText(const std::map<int, std::string>& lines) {
+// The lines at their indexes; an index the map does not name holds a filler
+// word, since a table has no empty entry before its last word.
+inline std::string tableText(Table table, const std::map<int, std::string>& lines) {
   std::string text;
   int last = lines.empty() ? -1 : lines.rbegin()->first;
   for (int i = 0; i <= last; ++i) {
     auto it = lines.find(i);
-    if (it != lines.end()) text += it->second;
+    text += it != lines.end() ? it->second : fillerLine(table);
     text += "\r\n";
   }
   return text;
 }
 
 inline void load(Lexicon& lexicon, Table table, const std::map<int, std::string>& lines) {
-  std::istringstream in(tableText(lines));
+  std::istringstream in(tableText(table, lines));
   lexicon.loadTable(table, in);
 }
 
@@ -218,7 +221,7 @@ inline Lexicon smallLexicon() {
       {kAb, "ab PREP x x ABL ::by, from"},
       {kDative, "(dative) PREP x x DAT ::to/for"},
       {kSine, "sine PREP x x ABL ::without"},
-      {kOddCase, "apud PREP x x LOC ::at"},
+      {kApud, "apud PREP x x ACC ::at, near"},
       {kIn, "in PREP x x ABL ::in, on"},
   });
   load(lex, Table::adverb, {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 
 #include "text/codepage.h"
@@ -68,8 +69,40 @@ TEST(TextOps, FieldsAreCutAtEverySingleSpace) {
   EXPECT_EQ(fieldAt(" lead", 0), "");
   EXPECT_EQ(fieldAt("end ", 1), "");
   EXPECT_EQ(fieldAt("", 0), "");
-  EXPECT_EQ(fieldCount("a  b"), 3u);
+  EXPECT_EQ(fieldShape("a  b").count, 3u);
   EXPECT_EQ(splitFields("a  b"), (std::vector<std::string_view>{"a", "", "b"}));
+}
+
+// Lines longer than eight bytes are counted eight bytes at a time: the rows
+// put spaces on both sides of each word boundary.
+TEST(TextOps, FieldShapeCountsAndFindsTheFirstEmptyField) {
+  struct Row {
+    std::string line;
+    std::size_t fields;
+    std::optional<std::size_t> firstEmpty;
+  };
+  const Row rows[] = {
+      {"", 1, 0},
+      {"a", 1, std::nullopt},
+      {" a", 2, 0},
+      {"a ", 2, 1},
+      {"a  b", 3, 1},
+      {"aaaaaaa  b", 3, 1},   // the pair across the first word boundary
+      {"aaaaaaaa  b", 3, 1},  // the pair at the start of the second word
+      {"aaaaaa b  c", 4, 2},  // the pair inside the second word
+      {"a b c d e f g h i j k l", 12, std::nullopt},
+      {"a b c d e f g h i j k l ", 13, 12},
+      {"aaaaaaaaaaaaaaa ", 2, 1},  // a trailing space after whole words
+      {"        ", 9, 0},
+      {"ab cd ef gh ij kl mn op  qr", 10, 8},
+      {"ab cd ef gh ij kl mn op qr st uv wx yz", 13, std::nullopt},
+  };
+  for (const Row& row : rows) {
+    const FieldShape shape = fieldShape(row.line);
+    EXPECT_EQ(shape.count, row.fields) << '"' << row.line << '"';
+    EXPECT_EQ(splitFields(row.line).size(), row.fields) << '"' << row.line << '"';
+    EXPECT_EQ(shape.firstEmpty, row.firstEmpty) << '"' << row.line << '"';
+  }
 }
 
 TEST(TextOps, ThousandsSeparators) {
@@ -104,7 +137,8 @@ TEST(DataFile, ErrorsNameTheFileAndTheReason) {
     FAIL() << "an empty file must not load";
   } catch (const DataFileError& e) {
     EXPECT_EQ(e.file(), "engIrregNouns.txt");
-    EXPECT_EQ(e.reason(), "engIrregNouns.txt is empty");
+    EXPECT_EQ(e.reason(), "is empty");
+    EXPECT_STREQ(e.what(), "engIrregNouns.txt: is empty");
   }
   std::istringstream three("a\r\nb\r\nc\r\n");
   try {
@@ -112,8 +146,8 @@ TEST(DataFile, ErrorsNameTheFileAndTheReason) {
     FAIL() << "a file longer than its table must not load";
   } catch (const DataFileError& e) {
     EXPECT_EQ(e.line(), 3u);
-    EXPECT_EQ(e.reason(), "x.dat has 3 lines; at most 2 fit");
-    EXPECT_STREQ(e.what(), "x.dat, line 3: x.dat has 3 lines; at most 2 fit");
+    EXPECT_EQ(e.reason(), "the file has 3 lines; the table holds 2");
+    EXPECT_STREQ(e.what(), "x.dat, line 3: the file has 3 lines; the table holds 2");
   }
   try {
     readWholeFile("/nonexistent/folder/nouns.dat", "nouns.dat");
@@ -121,6 +155,15 @@ TEST(DataFile, ErrorsNameTheFileAndTheReason) {
   } catch (const DataFileError& e) {
     EXPECT_EQ(e.file(), "nouns.dat");
     EXPECT_NE(e.reason().find("cannot be found"), std::string::npos);
+  }
+  std::istringstream five("abcde");
+  EXPECT_EQ(readWholeStream(five, "x.dat", 5), "abcde");
+  five.seekg(0);
+  try {
+    readWholeStream(five, "x.dat", 4);
+    FAIL() << "a stream longer than the limit must not be read";
+  } catch (const DataFileError& e) {
+    EXPECT_STREQ(e.what(), "x.dat: is too large: 5 bytes, at most 4 are read");
   }
   try {
     readWholeFile("/", "nouns.dat");
