@@ -13,11 +13,12 @@
 #include "editor/menus.h"
 #include "editor/motto_file.h"
 #include "editor/options.h"
-#include "small_lexicon.h"
+#include "hand_lexicon.h"
 
 namespace lexorra::editortest {
 
 using M = MottoState;
+using namespace lexorra::testing;
 namespace fs = std::filesystem;
 
 // Every field of the motto as text, to see whether anything changed.
@@ -95,8 +96,8 @@ class MottoFileTest : public ::testing::Test {
     setTickBox(s, &M::mannerTickBox, 1);
     s.actorPronounText.Tag = kInflux;
     choosePronoun(s, PronounMenu::actor, *findPronounMenuItem(PronounMenu::actor, "the_option"));
-    s.actorNounText.Tag = "1";
-    s.actorAdjText = {"(most good)", "1", true, 0};
+    s.actorNounText.Tag = tag(kMetus);
+    s.actorAdjText = {"(most good)", tag(kBonus), true, 0};
     selectOption(s, 1);
     s.secondActorPronoun.Tag = kInflux;
     choosePronoun(s, PronounMenu::actor, *findPronounMenuItem(PronounMenu::actor, "i_option"));
@@ -105,10 +106,10 @@ class MottoFileTest : public ::testing::Test {
     s.actedPronounText.Tag = kInflux;
     choosePronoun(s, PronounMenu::acted, *findPronounMenuItem(PronounMenu::acted, "she_acted"));
     selectOption(s, 5);
-    s.secondActedNounText.Tag = "0";
-    s.adVerbText = {"always", "0", true, 0};
-    s.prepositionText = {"without", "0", true, 0};
-    s.prepositionNounText = {"fear", "1", true, 0};
+    s.secondActedNounText.Tag = tag(kAmor);
+    s.adVerbText = {"always", tag(kSemper), true, 0};
+    s.prepositionText = {"without", tag(kSine), true, 0};
+    s.prepositionNounText = {"fear", tag(kMetus), true, 0};
     selectOption(s, 8);
     s.secondPrepositionAdjText.Tag = "0";
     s.isCheckBox.Value = 1;
@@ -122,7 +123,7 @@ class MottoFileTest : public ::testing::Test {
   }
 
   fs::path folder_;
-  Lexicon lexicon_ = editorLexicon();
+  Lexicon lexicon_ = smallLexicon();
 };
 
 }  // namespace lexorra::editortest

@@ -17,10 +17,10 @@ using M = MottoState;
 // every degree.
 MottoState comparedMotto(MottoState s, bool M::*question) {
   selectQuestion(s, question);
-  s.actorAdjText = {"(most good)", "1", true, 0};
-  s.secondActorAdjText = {"(more good)", "1", true, 0};
-  s.actedAdjText = {"( good)", "1", true, 0};
-  s.secondPrepositionAdjText = {"(more my)", "0", true, 0};
+  s.actorAdjText = {"(most good)", testing::tag(testing::kBonus), true, 0};
+  s.secondActorAdjText = {"(more good)", testing::tag(testing::kBonus), true, 0};
+  s.actedAdjText = {"( good)", testing::tag(testing::kBonus), true, 0};
+  s.secondPrepositionAdjText = {"(more my)", testing::tag(testing::kMeus), true, 0};
   return s;
 }
 

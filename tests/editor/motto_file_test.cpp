@@ -91,7 +91,7 @@ TEST_F(MottoFileTest, FileLayout) {
             std::vector<std::string>(lines.begin(), lines.begin() + 81));
   // A pronoun caption, a tag, the tense, Option1, actorTickBox, Check1.
   for (auto [line, text] : {std::pair{2, "The (single)"},
-                            {3, "1"},
+                            {3, "5"},  // kBonus
                             {14, "will have"},
                             {23, "True"},
                             {32, " 1 "},
@@ -152,11 +152,11 @@ TEST_F(MottoFileTest, BadLinesAreRejectedWithFileLineAndReason) {
       {3, "abc", "actorAdjText must be \"blank\" or an adjective index"},
       {15, "x", "adVerbText must be \"blank\" or an adverb index"},
       {1, std::string(200, 'x'), "not \"" + std::string(80, 'x') + "...\""},
-      {1, "2", "is not a word of nouns.dat"},  // an empty entry
-      {1, "3", "is not a word of nouns.dat"},  // past the file's end
-      {3, "2", "is not a word of adjectives.dat"},
+      {1, "15", "is not a word of nouns.dat"},  // past the file's end
+      {1, "19490", "is not a word of nouns.dat"},
+      {3, "11", "is not a word of adjectives.dat"},
       {13, "7546", "is not a word of verbs.dat"},
-      {16, "5", "is not a word of prepositions.dat"},
+      {16, "8", "is not a word of prepositions.dat"},
       {2, "him", "is not a choice of the Pronouns menu"},
       {5, "A", "is not a choice of the Pronouns menu"},  // "A" is the first slot's
       {8, "The (single)", "ActedPronouns"},

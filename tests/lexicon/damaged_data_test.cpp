@@ -13,7 +13,7 @@
 #include "english/english.h"
 #include "grammar_codes.h"
 #include "lexicon/lexicon.h"
-#include "lexicon_lines.h"
+#include "hand_lexicon.h"
 #include "text/textops.h"
 
 namespace lexorra {

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "grammar_codes.h"
-#include "lexicon_lines.h"
+#include "hand_lexicon.h"
 
 namespace lexorra {
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fixture_lexicon.h"
+#include "picker_rows.h"
 #include "pickers/pickers.h"
 
 namespace lexorra {
@@ -47,7 +47,7 @@ bool sameSlot(const WordSlot& a, const WordSlot& b) {
 }
 
 TEST(PickerChoose, EachPickerWritesItsSlotsFramesAndRender) {
-  const Lexicon lexicon = testing::fixtureLexicon();
+  const Lexicon lexicon = testing::searchLexicon();
   using enum Picker;
   const auto kS = RenderStep::sentences;
   // clang-format off
@@ -169,7 +169,7 @@ TEST(PickerChoose, EachPickerWritesItsSlotsFramesAndRender) {
 }
 
 TEST(PrepositionPicker, ListsEveryPrepositionAndKeepsItsSelectionBetweenVisits) {
-  const Lexicon lexicon = testing::fixtureLexicon();
+  const Lexicon lexicon = testing::searchLexicon();
   PrepositionPicker picker(lexicon);
   ASSERT_EQ(picker.rows().size(), 3u);
   EXPECT_EQ(picker.rows()[0], "ad                  to, towards;");

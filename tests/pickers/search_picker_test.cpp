@@ -5,16 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "fixture_lexicon.h"
+#include "picker_rows.h"
 
 namespace lexorra {
 namespace {
 
-using testing::fixtureLexicon;
+using testing::searchLexicon;
 using testing::indexes;
 
 TEST(SearchPickerSearch, MatchesWholeWordsAndSelectsTheLastExactGloss) {
-  const Lexicon lexicon = fixtureLexicon();
+  const Lexicon lexicon = searchLexicon();
   struct Case {
     std::string search;
     std::vector<std::uint32_t> found;
@@ -52,7 +52,7 @@ TEST(SearchPickerSearch, MatchesWholeWordsAndSelectsTheLastExactGloss) {
 }
 
 TEST(SearchPickerSearch, RowsLineUpTheGlossesAtEachPickersColumn) {
-  const Lexicon lexicon = fixtureLexicon();
+  const Lexicon lexicon = searchLexicon();
   struct Case {
     SearchPickerKind kind;
     std::size_t row;
@@ -87,13 +87,13 @@ TEST(SearchPickerSearch, TheScanEndsAtTheFirstEntryWithoutAMeaning) {
   SearchPicker picker(SearchPickerKind::adverb, lexicon);
   EXPECT_EQ(indexes(picker), (std::vector<std::uint32_t>{0, 1}));
   // Entries past the file's end are empty and end the scan.
-  SearchPicker verbs(SearchPickerKind::verb, fixtureLexicon());
+  SearchPicker verbs(SearchPickerKind::verb, searchLexicon());
   EXPECT_EQ(verbs.rows().size(), 2u);
   EXPECT_TRUE(SearchPicker(SearchPickerKind::adverb, Lexicon()).rows().empty());
 }
 
 TEST(SearchPickerVisit, LeavingClearsTheSearchAndSelectsThePickersRow) {
-  const Lexicon lexicon = fixtureLexicon();
+  const Lexicon lexicon = searchLexicon();
   struct Case {
     SearchPickerKind kind;
     std::string search;
@@ -125,7 +125,7 @@ TEST(SearchPickerVisit, LeavingClearsTheSearchAndSelectsThePickersRow) {
 }
 
 TEST(SearchPickerVisit, HintPreviewFocusAndTyping) {
-  const Lexicon lexicon = fixtureLexicon();
+  const Lexicon lexicon = searchLexicon();
 
   SearchPicker nouns(SearchPickerKind::noun, lexicon);
   EXPECT_TRUE(nouns.hintVisible());
@@ -165,7 +165,7 @@ TEST(SearchPickerVisit, HintPreviewFocusAndTyping) {
 }
 
 TEST(SearchPickerComparison, CyclesAndResetsWhenTheAdjectivePickerIsLeft) {
-  const Lexicon lexicon = fixtureLexicon();
+  const Lexicon lexicon = searchLexicon();
   SearchPicker picker(SearchPickerKind::adjective, lexicon);
   const char* captions[] = {"<no comparison>", "'more'", "'most'", "<no comparison>"};
   for (const char* caption : captions) {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fixture_lexicon.h"
+#include "picker_rows.h"
 #include "pickers/search_picker.h"
 
 namespace lexorra {
