@@ -61,12 +61,7 @@ struct MottoBuilder {
   }
   MottoBuilder& linkActor(bool andLink, std::string_view pronoun, int noun = -1, int adj = -1,
                           std::string_view adjCaption = "") {
-    s.Option1.Value = andLink;
-    s.Option2.Value = !andLink;
-    s.Option3.Value = false;
-    setThing(s.secondActorPronoun, s.secondActorNounText, s.secondActorAdjText, pronoun, noun, adj,
-             adjCaption);
-    return *this;
+    return link(ThingId::first, andLink, pronoun, noun, adj, adjCaption);
   }
   MottoBuilder& act(std::string_view tense, int verb) {
     s.actionTickBoc.Value = 1;
@@ -91,12 +86,7 @@ struct MottoBuilder {
   }
   MottoBuilder& linkActed(bool andLink, std::string_view pronoun, int noun = -1, int adj = -1,
                           std::string_view adjCaption = "") {
-    s.Option4.Value = andLink;
-    s.Option5.Value = !andLink;
-    s.Option6.Value = false;
-    setThing(s.secondActedPronoun, s.secondActedNounText, s.secondActedAdjText, pronoun, noun, adj,
-             adjCaption);
-    return *this;
+    return link(ThingId::second, andLink, pronoun, noun, adj, adjCaption);
   }
   MottoBuilder& manner(int adverb, std::string_view adverbCaption = "()") {
     s.mannerTickBox.Value = 1;
@@ -119,16 +109,25 @@ struct MottoBuilder {
   }
   MottoBuilder& linkPreposition(bool andLink, std::string_view pronoun, int noun = -1, int adj = -1,
                                 std::string_view adjCaption = "") {
-    s.Option7.Value = andLink;
-    s.Option8.Value = !andLink;
-    s.Option9.Value = false;
-    setThing(s.secondPrepositionPronounText, s.secondPrepositionNounText,
-             s.secondPrepositionAdjText, pronoun, noun, adj, adjCaption);
-    return *this;
+    return link(ThingId::prepositional, andLink, pronoun, noun, adj, adjCaption);
   }
   MottoBuilder& question(bool MottoState::*option) {
     s.notQuestionOption = false;
     s.*option = true;
+    return *this;
+  }
+
+ private:
+  // Links the thing that `id`'s group attaches to `id`, by "and" or "of".
+  MottoBuilder& link(ThingId id, bool andLink, std::string_view pronoun, int noun, int adj,
+                     std::string_view adjCaption) {
+    const LinkGroup& group = linkGroupOf(id);
+    (s.*group.andOption).Value = andLink;
+    (s.*group.ofOption).Value = !andLink;
+    (s.*group.blankOption).Value = false;
+    const ThingInfo& linked = linkedThing(id);
+    setThing(s.*linked.pronoun, s.*linked.noun, s.*linked.adjective, pronoun, noun, adj,
+             adjCaption);
     return *this;
   }
 };
