@@ -55,42 +55,37 @@ constexpr std::array<PronounMenuItem, 20> kActedItems = {{
     {"actedWho", "Who?", "who", "who", false, false},
 }};
 
+// The two menus: object name, caption and items.
+struct PronounMenuInfo {
+  PronounMenu menu;
+  std::string_view name;
+  std::string_view caption;
+  std::span<const PronounMenuItem> items;
+};
+constexpr std::array<PronounMenuInfo, 2> kPronounMenus = {{
+    {PronounMenu::actor, "PronounMenu_Actor", "Pronouns", kActorItems},
+    {PronounMenu::acted, "actedPronounMenu", "ActedPronouns", kActedItems},
+}};
+
+// The menu's row, or an empty one for PronounMenu::none.
+PronounMenuInfo infoOf(PronounMenu menu) {
+  for (const PronounMenuInfo& info : kPronounMenus)
+    if (info.menu == menu) return info;
+  return {};
+}
+
 }  // namespace
 
 std::string_view pronounMenuName(PronounMenu menu) {
-  switch (menu) {
-    case PronounMenu::actor:
-      return "PronounMenu_Actor";
-    case PronounMenu::acted:
-      return "actedPronounMenu";
-    case PronounMenu::none:
-      break;
-  }
-  return {};
+  return infoOf(menu).name;
 }
 
 std::string_view pronounMenuCaption(PronounMenu menu) {
-  switch (menu) {
-    case PronounMenu::actor:
-      return "Pronouns";
-    case PronounMenu::acted:
-      return "ActedPronouns";
-    case PronounMenu::none:
-      break;
-  }
-  return {};
+  return infoOf(menu).caption;
 }
 
 std::span<const PronounMenuItem> pronounMenuItems(PronounMenu menu) {
-  switch (menu) {
-    case PronounMenu::actor:
-      return kActorItems;
-    case PronounMenu::acted:
-      return kActedItems;
-    case PronounMenu::none:
-      break;
-  }
-  return {};
+  return infoOf(menu).items;
 }
 
 std::span<const ThingInfo> pronounMenuSlots(PronounMenu menu) {

@@ -62,22 +62,30 @@ struct ThingRecorder {
   void add(std::string_view text, WordSource source, std::string_view entry) const {
     if (out) out->push_back(thingWord(text, source, entry, id, link, values, caseCode));
   }
+
+  // Appends the thing's noun (entry `noun`) or adjective in the recorder's
+  // case, number and gender to `phrase`, and records it.
+  void writeNoun(std::string& phrase, const Lexicon& lexicon, const std::string& noun) const {
+    std::string_view form = lexicon.nounForm(noun, caseCode, values.number);
+    phrase += form;
+    add(form, WordSource::noun, noun);
+  }
+  void writeAdjective(std::string& phrase, const Lexicon& lexicon) const {
+    std::string_view form = lexicon.adjectiveForm(values.adjIndex, caseCode, values.number,
+                                                  values.gender, values.adjDegree);
+    phrase += form;
+    add(form, WordSource::adjective, values.adjIndex);
+  }
 };
 
 // Noun then adjective of a thing, each when its slot is shown.
-std::string nounAndAdjective(const WordSlot& noun, const WordSlot& adjective, const ThingValues& t,
-                             Case caseCode, const Lexicon& lexicon, const ThingRecorder& record) {
+std::string nounAndAdjective(const WordSlot& noun, const WordSlot& adjective, const Lexicon& lexicon,
+                             const ThingRecorder& record) {
   std::string p;
-  if (shown(noun)) {
-    p = lexicon.nounForm(t.nounIndex, caseCode, t.number);
-    record.add(p, WordSource::noun, t.nounIndex);
-  }
+  if (shown(noun)) record.writeNoun(p, lexicon, record.values.nounIndex);
   if (shown(adjective)) {
     p += ' ';
-    std::string_view form =
-        lexicon.adjectiveForm(t.adjIndex, caseCode, t.number, t.gender, t.adjDegree);
-    p += form;
-    record.add(form, WordSource::adjective, t.adjIndex);
+    record.writeAdjective(p, lexicon);
   }
   return p;
 }
@@ -129,7 +137,7 @@ std::string latinThingPhrase(const MottoState& state, ThingId id, const RenderVa
   const ThingRecorder own{out, id, ThingLink::none, first, caseCode};
 
   std::string p =
-      nounAndAdjective(state.*self.noun, state.*self.adjective, first, caseCode, lexicon, own);
+      nounAndAdjective(state.*self.noun, state.*self.adjective, lexicon, own);
   if ((state.*self.pronoun).Caption != kEmptyCaption && ownPronoun) {
     TracedWords nounWords;
     if (out) nounWords.swap(words);
@@ -147,7 +155,7 @@ std::string latinThingPhrase(const MottoState& state, ThingId id, const RenderVa
     const ThingRecorder joinedRecord{joinedOut, linked.id, ThingLink::andLink, second, caseCode};
     std::string joined = pronounIn(second, caseCode, objectGenitive, lexicon, joinedRecord);
     std::string rest =
-        nounAndAdjective(linkedNoun, linkedAdjective, second, caseCode, lexicon, joinedRecord);
+        nounAndAdjective(linkedNoun, linkedAdjective, lexicon, joinedRecord);
     if (!rest.empty()) joined += " " + rest;
     // Nothing before it: the linked thing stands alone, without "et".
     if (!isEmptyPiece(joined) && isEmptyPiece(p)) {
@@ -171,16 +179,11 @@ std::string latinThingPhrase(const MottoState& state, ThingId id, const RenderVa
       p += pronounIn(second, Case::genitive, false, lexicon, ofRecord);
     if (shown(linkedNoun)) {
       p += ' ';
-      std::string_view form = lexicon.nounForm(second.nounIndex, Case::genitive, second.number);
-      p += form;
-      ofRecord.add(form, WordSource::noun, second.nounIndex);
+      ofRecord.writeNoun(p, lexicon, second.nounIndex);
     }
     if (shown(linkedAdjective)) {
       p += ' ';
-      std::string_view form = lexicon.adjectiveForm(second.adjIndex, Case::genitive, second.number,
-                                                    second.gender, second.adjDegree);
-      p += form;
-      ofRecord.add(form, WordSource::adjective, second.adjIndex);
+      ofRecord.writeAdjective(p, lexicon);
     }
   }
   append(trace, std::move(words));
@@ -223,14 +226,9 @@ std::string latinPrepPhrase(const MottoState& s, const RenderValues& v, const Le
     }
     if (noun.Visible) {
       written += ' ';
-      std::string_view nounForm = lexicon.nounForm(noun.Tag, caseCode, t.number);
-      written += nounForm;
-      record.add(nounForm, WordSource::noun, noun.Tag);
+      record.writeNoun(written, lexicon, noun.Tag);
       written += ' ';
-      std::string_view adjective =
-          lexicon.adjectiveForm(t.adjIndex, caseCode, t.number, t.gender, t.adjDegree);
-      written += adjective;
-      record.add(adjective, WordSource::adjective, t.adjIndex);
+      record.writeAdjective(written, lexicon);
     }
     return written;
   };

@@ -214,21 +214,11 @@ LatinPieces buildLatinPieces(const MottoState& s, const RenderValues& v, const L
 }
 
 const std::string& LatinPieces::of(LatinPiece piece) const {
-  switch (piece) {
-    case LatinPiece::actor:
-      return latinActorPhrase;
-    case LatinPiece::acted:
-      return latinActedPhrase;
-    case LatinPiece::adverb:
-      return latinAdverb;
-    case LatinPiece::preposition:
-      return latinPrepPhrase;
-    case LatinPiece::negation:
-      return latinNegation;
-    case LatinPiece::verb:
-      break;
-  }
-  return latinVerbPhrase;
+  // In the order of LatinPiece.
+  static constexpr std::array<std::string LatinPieces::*, 6> kMembers = {
+      &LatinPieces::latinActorPhrase, &LatinPieces::latinActedPhrase, &LatinPieces::latinAdverb,
+      &LatinPieces::latinPrepPhrase,  &LatinPieces::latinNegation,    &LatinPieces::latinVerbPhrase};
+  return this->*kMembers[static_cast<std::size_t>(piece)];
 }
 
 std::span<const LatinPiece> latinPieceOrder(const MottoState& s) {

@@ -282,21 +282,11 @@ bool holdsAWord(const ThingValues& thing, const MottoState& state, ThingId id) {
 }
 
 const ThingValues& RenderValues::of(ThingId id) const {
-  switch (id) {
-    case ThingId::first:
-      return actor;
-    case ThingId::linkedFirst:
-      return secondActor;
-    case ThingId::second:
-      return acted;
-    case ThingId::linkedSecond:
-      return secondActed;
-    case ThingId::prepositional:
-      return prep;
-    case ThingId::linkedPrepositional:
-      break;
-  }
-  return secondPrep;
+  // In the order of ThingId.
+  static constexpr std::array<ThingValues RenderValues::*, 6> kMembers = {
+      &RenderValues::actor,       &RenderValues::secondActor, &RenderValues::acted,
+      &RenderValues::secondActed, &RenderValues::prep,        &RenderValues::secondPrep};
+  return this->*kMembers[static_cast<std::size_t>(id)];
 }
 
 ThingValues& RenderValues::of(ThingId id) {
