@@ -25,6 +25,9 @@ import subprocess
 import sys
 import tempfile
 
+# The order of the forms inside a line, as the generator writes them.
+from lexicon_source import BLOCK_CASES, DEGREES, GENDERS, NOUN_CASES, NUMBERS, PERSON_SLOTS, TENSES
+
 SENTINEL = "zzqqxx"
 BATCH = 20000
 
@@ -32,13 +35,6 @@ TABLES = ("conjunctives", "prepositions", "adjectives", "adverbs", "verbs", "nou
 EXPANDED = ("adjectives", "verbs", "nouns")
 EXPANSION = (("%", " "), ("\u00e6", "a"), ("*", "e"), ("@", "i"), ("\u00a3", "o"), ("$", "u"))
 
-BLOCK_CASES = ("NOM", "VOC", "GEN", "ACC", "DAT", "ABL")
-NOUN_CASES = ("NOM", "GEN", "ABL", "DAT", "ACC", "VOC")
-NUMBERS = ("S", "P")
-GENDERS = ("M", "F", "N")
-DEGREES = ("POS", "COMP", "SUPER")
-TENSES = ("PRES", "PERF", "PLUP", "IMPF", "FUT", "FUTP")
-PERSON_SLOTS = ((1, "S"), (1, "P"), (3, "S"), (3, "P"), (2, "P"), (2, "S"))
 POS_WORDS = {"N", "ADJ", "V", "VPAR", "PRON", "ADV", "PREP", "CONJ", "NUM", "PACK", "SUPINE", "INTERJ"}
 
 

@@ -32,7 +32,7 @@ from lexicon_headwords import delivered_meaning, unused_leading_rows  # noqa: E4
 from lexicon_meanings import clean_meaning, headword, open_leading_parenthesis  # noqa: E402,F401
 from lexicon_pronouns import pronoun_lines  # noqa: E402,F401
 from lexicon_source import (BLOCK_CASES, CAPACITY, DEGREES, EXPANDED, EXPANSION_CODES, GENDERS,  # noqa: E402,F401
-                            MISSING, NOUN_CASES, NUMBERS, VERB_FIELDS, Ending, Entry, fit_capacity, latin,
+                            MISSING, NOUN_CASES, NUMBERS, VERB_FIELDS, Ending, Entry, fit_capacity, index_endings, latin,
                             ranked, read_dictline, read_inflects)
 from lexicon_verbs import VerbInflector, verb_line, verb_lines  # noqa: E402,F401
 from verb_cases import marker_faults, unused_rows  # noqa: E402
@@ -57,12 +57,8 @@ def build_form(entry, ending):
 
 class NounInflector:
     def __init__(self, endings):
-        self.table = {}
-        for e in endings:
-            if e.pos != "N":
-                continue
-            decl, var, case, num, gender = e.key
-            self.table.setdefault((int(decl), case, num), []).append((int(var), gender, e))
+        self.table = index_endings(endings, "N", lambda decl, var, case, num, gender, e:
+                                   ((int(decl), case, num), (int(var), gender, e)))
 
     def form(self, entry, case, num):
         decl, var, gender = int(entry.morph[0]), int(entry.morph[1]), entry.morph[2]
@@ -144,12 +140,8 @@ def noun_lines(entries, inflector, report):
 
 class AdjectiveInflector:
     def __init__(self, endings):
-        self.table = {}
-        for e in endings:
-            if e.pos != "ADJ":
-                continue
-            decl, var, case, num, gender, degree = e.key
-            self.table.setdefault((case, num), []).append((int(decl), int(var), gender, degree, e))
+        self.table = index_endings(endings, "ADJ", lambda decl, var, case, num, gender, degree, e:
+                                   ((case, num), (int(decl), int(var), gender, degree, e)))
 
     def form(self, entry, stems, decl, var, case, num, gender, degree):
         if degree == "POS":

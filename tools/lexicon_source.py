@@ -52,6 +52,18 @@ def ranked(endings):
     return sorted(endings, key=lambda e: (AGE_RANK.get(e.age, 3), FREQ_RANK.get(e.freq, 4), e.order))
 
 
+def index_endings(endings, pos, key_and_row):
+    """The endings of one part of speech grouped for look-up: `key_and_row`
+    turns an ending's key fields (and the ending) into its group and the row
+    kept there; rows stay in file order."""
+    table = {}
+    for e in endings:
+        if e.pos == pos:
+            key, row = key_and_row(*e.key, e)
+            table.setdefault(key, []).append(row)
+    return table
+
+
 # ---------------------------------------------------------------------------
 # Source reading
 

@@ -7,16 +7,12 @@ import re
 from lexicon_headwords import delivered_meaning
 from verb_cases import mark_governed_case
 from lexicon_source import (CAPACITY, COMPOUND, MISSING, PERFECT_SYSTEM, PERSON_SLOTS, TENSES, VERB_FIELDS,
-                            Entry, fit_capacity, latin, ranked)
+                            Entry, fit_capacity, index_endings, latin, ranked)
 
 class VerbInflector:
     def __init__(self, endings):
-        self.table = {}
-        for e in endings:
-            if e.pos != "V":
-                continue
-            conj, var, tense, voice, mood, person, num = e.key
-            self.table.setdefault((tense, voice, mood, int(person), num), []).append((int(conj), int(var), e))
+        self.table = index_endings(endings, "V", lambda conj, var, tense, voice, mood, person, num, e:
+                                   ((tense, voice, mood, int(person), num), (int(conj), int(var), e)))
 
     def form(self, stems, conj, var, tense, voice, mood, person, num, prefer_empty=False):
         cands = [e for c, v, e in self.table.get((tense, voice, mood, person, num), [])
