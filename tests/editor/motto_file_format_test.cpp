@@ -5,28 +5,22 @@
 #include "editor/motto_file.h"
 #include "motto_file_fixture.h"
 
-namespace lexorra {
+namespace lexorra::editortest {
 namespace {
-
-using editortest::everything;
-using editortest::joinLines;
-using editortest::MottoFileTest;
-using M = MottoState;
 
 // A motto whose first thing and act allow a question, with an adjective in
 // every degree.
 MottoState comparedMotto(MottoState s, bool M::*question) {
   selectQuestion(s, question);
-  s.actorAdjText = {"(most good)", testing::tag(testing::kBonus), true, 0};
-  s.secondActorAdjText = {"(more good)", testing::tag(testing::kBonus), true, 0};
-  s.actedAdjText = {"( good)", testing::tag(testing::kBonus), true, 0};
-  s.secondPrepositionAdjText = {"(more my)", testing::tag(testing::kMeus), true, 0};
+  s.actorAdjText = {"(most good)", tag(kBonus), true, 0};
+  s.secondActorAdjText = {"(more good)", tag(kBonus), true, 0};
+  s.actedAdjText = {"( good)", tag(kBonus), true, 0};
+  s.secondPrepositionAdjText = {"(more my)", tag(kMeus), true, 0};
   return s;
 }
 
 MottoState loadedFrom(const std::string& text, const Lexicon& lexicon) {
-  MottoState s;
-  s.Enabled = true;
+  MottoState s = enabledMotto();
   applyMottoFile(s, lexicon, parseMottoFile(text, lexicon, "f"));
   return s;
 }
@@ -143,4 +137,4 @@ TEST_F(MottoFileTest, EightyOneLinesLoadAsBefore) {
 }
 
 }  // namespace
-}  // namespace lexorra
+}  // namespace lexorra::editortest

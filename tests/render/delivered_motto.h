@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "render/render.h"
 #include "test_motto.h"
@@ -93,22 +94,22 @@ inline MottoState settle(MottoBuilder b) {
   return b.s;
 }
 
-// Small changes to a motto under construction.
-inline MottoBuilder femaleSpeaker(MottoBuilder b) {
-  b.s.femaleBox.Value = 1;
+// Small changes to a motto under construction: one of its option boxes set.
+inline MottoBuilder withBox(MottoBuilder b, CheckBox MottoState::*box, int value) {
+  (b.s.*box).Value = value;
   return b;
+}
+inline MottoBuilder femaleSpeaker(MottoBuilder b) {
+  return withBox(std::move(b), &MottoState::femaleBox, 1);
 }
 inline MottoBuilder femaleYou(MottoBuilder b) {
-  b.s.youFemaleBox.Value = 1;
-  return b;
+  return withBox(std::move(b), &MottoState::youFemaleBox, 1);
 }
 inline MottoBuilder shortMotto(MottoBuilder b) {
-  b.s.Check1.Value = 0;
-  return b;
+  return withBox(std::move(b), &MottoState::Check1, 0);
 }
 inline MottoBuilder alternativeOrder(MottoBuilder b) {
-  b.s.wordOrderBox.Value = 1;
-  return b;
+  return withBox(std::move(b), &MottoState::wordOrderBox, 1);
 }
 
 class DeliveredMottos : public ::testing::Test {
