@@ -49,13 +49,21 @@ inline std::string joinLines(const std::vector<std::string>& lines) {
   return text;
 }
 
+// A motto file whose line `line` reads `text`, and what refusing it says.
+struct Refusal {
+  std::size_t line;
+  std::string text;
+  std::string reason;            // part of the message
+  std::size_t reportedLine = 0;  // when not the changed line
+};
+
 class MottoFileTest : public ScratchFolderTest {
  protected:
-  // A motto file whose line `line` reads `text` is refused, naming the file,
-  // `reportedLine` (the changed line when 0) and `reason`, with no line
-  // quoted longer than 80 characters; the motto stays as it was.
-  void expectRefused(std::size_t line, const std::string& text, const std::string& reason,
-                     std::size_t reportedLine = 0) {
+  // The motto file of `refusal` is refused, naming the file, the reported
+  // line (the changed line when 0) and the reason, with no line quoted longer
+  // than 80 characters; the motto stays as it was.
+  void expectRefused(const Refusal& refusal) {
+    const auto& [line, text, reason, reportedLine] = refusal;
     std::vector<std::string> lines = mottoFileLines(MottoState{});
     lines[line - 1] = text;
     writeFile("bad", joinLines(lines));

@@ -72,12 +72,7 @@ TEST_F(MottoFileTest, ADegreeWithoutAWordIsIgnored) {
 }
 
 TEST_F(MottoFileTest, AWrongQuestionOrDegreeLineIsRefusedByNumber) {
-  struct Case {
-    std::size_t line;
-    std::string text;
-    std::string reason;
-  };
-  const Case cases[] = {
+  const Refusal cases[] = {
       {82, "why", "the question must be \"notQuestionOption\", \"whyOption\""},
       {82, "None", "not \"None\""},
       {82, "", "the question must be"},
@@ -89,7 +84,7 @@ TEST_F(MottoFileTest, AWrongQuestionOrDegreeLineIsRefusedByNumber) {
       {87, "1.5", "the degree of prepositionAdjText"},
       {88, "two", "the degree of secondPrepositionAdjText"},
   };
-  for (const Case& c : cases) expectRefused(c.line, c.text, c.reason);
+  for (const Refusal& c : cases) expectRefused(c);
   // Spaces around the values are allowed, as around every number.
   std::vector<std::string> lines = mottoFileLines(MottoState{});
   lines[81] = " whyOption ";

@@ -130,13 +130,7 @@ TEST_F(MottoFileTest, ReaderIsLenient) {
 }
 
 TEST_F(MottoFileTest, BadLinesAreRejectedWithFileLineAndReason) {
-  struct Case {
-    std::size_t line;
-    std::string text;
-    std::string reason;            // part of the message
-    std::size_t reportedLine = 0;  // when not the changed line
-  };
-  const Case cases[] = {
+  const Refusal cases[] = {
       {1, "abc", "actorNounText must be \"blank\" or a noun index"},
       {1, "-1", "noun index"},
       {1, "1.5", "noun index"},
@@ -163,7 +157,7 @@ TEST_F(MottoFileTest, BadLinesAreRejectedWithFileLineAndReason) {
       {55, "maybe", "visibility of secondActorPronoun"},
       {81, "", "visibility of Option9"},
   };
-  for (const Case& c : cases) expectRefused(c.line, c.text, c.reason, c.reportedLine);
+  for (const Refusal& c : cases) expectRefused(c);
 }
 
 TEST_F(MottoFileTest, LinkOptionsAreSelectedInFileOrder) {

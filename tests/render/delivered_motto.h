@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -110,6 +112,20 @@ inline MottoBuilder shortMotto(MottoBuilder b) {
 }
 inline MottoBuilder alternativeOrder(MottoBuilder b) {
   return withBox(std::move(b), &MottoState::wordOrderBox, 1);
+}
+
+// One row of a table of mottos: the motto is built when the row is checked,
+// after the fixture has made sure the delivered data is there.
+struct MottoCase {
+  std::string_view name;
+  std::function<MottoBuilder()> motto;
+  std::string_view expected;
+};
+
+// Each motto of `cases`, settled, gives its expected text as `text` reads it.
+inline void expectSettled(std::initializer_list<MottoCase> cases,
+                          const std::function<std::string(const MottoState&)>& text) {
+  for (const MottoCase& c : cases) EXPECT_EQ(text(settle(c.motto())), c.expected) << c.name;
 }
 
 class DeliveredMottos : public ::testing::Test {
