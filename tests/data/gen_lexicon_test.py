@@ -10,6 +10,7 @@ import unittest
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
 import gen_lexicon as gen  # noqa: E402
+from case_rows import check_rows  # noqa: E402
 
 
 class CleanMeaning(unittest.TestCase):
@@ -38,9 +39,7 @@ class CleanMeaning(unittest.TestCase):
     ]
 
     def test_cases(self):
-        for source, expanded, expected in self.CASES:
-            with self.subTest(source=source):
-                self.assertEqual(gen.clean_meaning(source, expanded), expected)
+        check_rows(self, self.CASES, gen.clean_meaning)
 
     def test_no_marker_survives(self):
         text = "x M y F z N w C v undeclined fac duc ferre esse q"

@@ -12,6 +12,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import lexicon_headwords as hw  # noqa: E402
 import lexicon_meanings as lm  # noqa: E402
 import measure_headwords as measure  # noqa: E402
+from case_rows import check_rows  # noqa: E402
 
 
 class Faults(unittest.TestCase):
@@ -44,9 +45,7 @@ class Faults(unittest.TestCase):
     ]
 
     def test_cases(self):
-        for table, headword, expected in self.CASES:
-            with self.subTest(table=table, headword=headword):
-                self.assertEqual(hw.fault(table, headword), expected)
+        check_rows(self, self.CASES, hw.fault)
 
     def test_the_verb_to_be_may_read_be(self):
         self.assertIsNone(hw.fault("verbs", "be", allow_be=True))
@@ -87,9 +86,7 @@ class Mending(unittest.TestCase):
     ]
 
     def test_cases(self):
-        for table, meaning, expected in self.CASES:
-            with self.subTest(meaning=meaning):
-                self.assertEqual(hw.readable_headword(table, meaning), expected)
+        check_rows(self, self.CASES, hw.readable_headword)
 
     def test_a_list_fragment_never_becomes_the_headword(self):
         # "down" is a noun, but here a piece of "strikes against/down".
@@ -158,9 +155,7 @@ class CleanMeaning(unittest.TestCase):
     ]
 
     def test_cases(self):
-        for source, expected in self.CASES:
-            with self.subTest(source=source):
-                self.assertEqual(lm.clean_meaning(source, True), expected)
+        check_rows(self, self.CASES, lambda source: lm.clean_meaning(source, True))
 
 
 class Measure(unittest.TestCase):

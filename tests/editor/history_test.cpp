@@ -8,17 +8,13 @@
 #include "editor/menus.h"
 #include "editor/motto_file.h"
 #include "editor/options.h"
+#include "motto_states.h"
 
 namespace lexorra {
 namespace {
 
+using editortest::enabledMotto;
 using M = MottoState;
-
-MottoState enabled() {
-  MottoState s;
-  s.Enabled = true;
-  return s;
-}
 
 // Runs `act` on `state` as the window does: one step per act.
 void act(MottoHistory& history, MottoState& state, const std::function<void(MottoState&)>& f) {
@@ -54,7 +50,7 @@ TEST(History, EveryKindOfActIsUndoneAndRedoneWhole) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     MottoHistory history;
-    MottoState s = enabled();
+    MottoState s = enabledMotto();
     setTickBox(s, &M::actorTickBox, 1);
     setTickBox(s, &M::actionTickBoc, 1);
     s.verbTenseText.Caption = "will";
@@ -76,7 +72,7 @@ TEST(History, EveryKindOfActIsUndoneAndRedoneWhole) {
 
 TEST(History, AnActThatChangesNothingIsNoStep) {
   MottoHistory history;
-  MottoState s = enabled();
+  MottoState s = enabledMotto();
   act(history, s, [](MottoState& m) { selectOption(m, 3); });  // already selected
   act(history, s, [](MottoState& m) { m.finalLatin = "rendered"; });
   act(history, s, [](MottoState& m) { m.actorNounText.BorderStyle = 1; });
@@ -85,7 +81,7 @@ TEST(History, AnActThatChangesNothingIsNoStep) {
 
 TEST(History, KeepsTheLastStepsAndANewActForgetsTheRedo) {
   MottoHistory history;
-  MottoState s = enabled();
+  MottoState s = enabledMotto();
   setTickBox(s, &M::actorTickBox, 1);
   setTickBox(s, &M::actionTickBoc, 1);
   std::vector<std::string> tenses;
@@ -111,7 +107,7 @@ TEST(History, KeepsTheLastStepsAndANewActForgetsTheRedo) {
 // and what belongs to the window stays as it is.
 TEST(History, UndoKeepsTheWindowsOwnState) {
   MottoHistory history;
-  MottoState s = enabled();
+  MottoState s = enabledMotto();
   act(history, s, [](MottoState& m) { setTickBox(m, &M::actorTickBox, 1); });
   s.Enabled = false;
   EXPECT_FALSE(history.undo(s));
@@ -129,7 +125,7 @@ TEST(History, UndoKeepsTheWindowsOwnState) {
 }
 
 TEST(History, SameMottoLooksAtTheMottoOnly) {
-  MottoState a = enabled();
+  MottoState a = enabledMotto();
   MottoState b;
   b.finalEnglish = "other";
   b.finalLatinFont = "informal roman";

@@ -4,18 +4,13 @@
 
 #include "editor/menus.h"
 #include "editor/options.h"
+#include "motto_states.h"
 
 namespace lexorra {
 namespace {
 
+using editortest::everythingShown;
 using M = MottoState;
-
-MottoState everythingShown() {
-  MottoState state;
-  state.Enabled = true;
-  for (const SlotInfo& info : kSlots) (state.*info.slot).Visible = true;
-  return state;
-}
 
 TEST(SlotClick, MarksTheSlotAndNamesItsTool) {
   struct Case {
@@ -70,8 +65,7 @@ TEST(SlotClick, DisabledWindowOrHiddenLabelIgnoresClicks) {
   EXPECT_FALSE(clickSlot(state, &M::verbText));
   EXPECT_EQ(state.verbText.Tag, "blank");
 
-  MottoState hidden;
-  hidden.Enabled = true;
+  MottoState hidden = editortest::enabledMotto();
   EXPECT_FALSE(clickSlot(hidden, &M::actorNounText));
   EXPECT_EQ(hidden.actorNounText.Tag, "blank");
 }

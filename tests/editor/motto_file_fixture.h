@@ -3,10 +3,8 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +12,8 @@
 #include "editor/motto_file.h"
 #include "editor/options.h"
 #include "hand_lexicon.h"
+#include "motto_states.h"
+#include "scratch_folder.h"
 
 namespace lexorra::editortest {
 
@@ -49,29 +49,24 @@ inline std::string joinLines(const std::vector<std::string>& lines) {
   return text;
 }
 
-class MottoFileTest : public ::testing::Test {
+// A motto file whose line `line` reads `text`, and what refusing it says.
+struct Refusal {
+  std::size_t line;
+  std::string text;
+  std::string reason;            // part of the message
+  std::size_t reportedLine = 0;  // when not the changed line
+};
+
+class MottoFileTest : public ScratchFolderTest {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("lexorra-motto-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  void writeText(const std::string& name, const std::string& text) {
-    std::ofstream(folder_ / name, std::ios::binary) << text;
-  }
-
-  // A motto file whose line `line` reads `text` is refused, naming the file,
-  // `reportedLine` (the changed line when 0) and `reason`, with no line
-  // quoted longer than 80 characters; the motto stays as it was.
-  void expectRefused(std::size_t line, const std::string& text, const std::string& reason,
-                     std::size_t reportedLine = 0) {
+  // The motto file of `refusal` is refused, naming the file, the reported
+  // line (the changed line when 0) and the reason, with no line quoted longer
+  // than 80 characters; the motto stays as it was.
+  void expectRefused(const Refusal& refusal) {
+    const auto& [line, text, reason, reportedLine] = refusal;
     std::vector<std::string> lines = mottoFileLines(MottoState{});
     lines[line - 1] = text;
-    writeText("bad", joinLines(lines));
+    writeFile("bad", joinLines(lines));
     MottoState s = richMotto();
     const std::string before = everything(s);
     try {
@@ -88,12 +83,7 @@ class MottoFileTest : public ::testing::Test {
 
   // A motto that uses every kind of line: sections, links, pronouns, words.
   MottoState richMotto() {
-    MottoState s;
-    s.Enabled = true;
-    setTickBox(s, &M::actorTickBox, 1);
-    setTickBox(s, &M::actionTickBoc, 1);
-    setTickBox(s, &M::actedTickBox, 1);
-    setTickBox(s, &M::mannerTickBox, 1);
+    MottoState s = allSectionsTicked();
     s.actorPronounText.Tag = kInflux;
     choosePronoun(s, PronounMenu::actor, *findPronounMenuItem(PronounMenu::actor, "the_option"));
     s.actorNounText.Tag = tag(kMetus);
@@ -122,7 +112,6 @@ class MottoFileTest : public ::testing::Test {
     return s;
   }
 
-  fs::path folder_;
   Lexicon lexicon_ = smallLexicon();
 };
 

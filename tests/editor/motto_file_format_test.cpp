@@ -5,28 +5,22 @@
 #include "editor/motto_file.h"
 #include "motto_file_fixture.h"
 
-namespace lexorra {
+namespace lexorra::editortest {
 namespace {
-
-using editortest::everything;
-using editortest::joinLines;
-using editortest::MottoFileTest;
-using M = MottoState;
 
 // A motto whose first thing and act allow a question, with an adjective in
 // every degree.
 MottoState comparedMotto(MottoState s, bool M::*question) {
   selectQuestion(s, question);
-  s.actorAdjText = {"(most good)", testing::tag(testing::kBonus), true, 0};
-  s.secondActorAdjText = {"(more good)", testing::tag(testing::kBonus), true, 0};
-  s.actedAdjText = {"( good)", testing::tag(testing::kBonus), true, 0};
-  s.secondPrepositionAdjText = {"(more my)", testing::tag(testing::kMeus), true, 0};
+  s.actorAdjText = {"(most good)", tag(kBonus), true, 0};
+  s.secondActorAdjText = {"(more good)", tag(kBonus), true, 0};
+  s.actedAdjText = {"( good)", tag(kBonus), true, 0};
+  s.secondPrepositionAdjText = {"(more my)", tag(kMeus), true, 0};
   return s;
 }
 
 MottoState loadedFrom(const std::string& text, const Lexicon& lexicon) {
-  MottoState s;
-  s.Enabled = true;
+  MottoState s = enabledMotto();
   applyMottoFile(s, lexicon, parseMottoFile(text, lexicon, "f"));
   return s;
 }
@@ -78,12 +72,7 @@ TEST_F(MottoFileTest, ADegreeWithoutAWordIsIgnored) {
 }
 
 TEST_F(MottoFileTest, AWrongQuestionOrDegreeLineIsRefusedByNumber) {
-  struct Case {
-    std::size_t line;
-    std::string text;
-    std::string reason;
-  };
-  const Case cases[] = {
+  const Refusal cases[] = {
       {82, "why", "the question must be \"notQuestionOption\", \"whyOption\""},
       {82, "None", "not \"None\""},
       {82, "", "the question must be"},
@@ -95,7 +84,7 @@ TEST_F(MottoFileTest, AWrongQuestionOrDegreeLineIsRefusedByNumber) {
       {87, "1.5", "the degree of prepositionAdjText"},
       {88, "two", "the degree of secondPrepositionAdjText"},
   };
-  for (const Case& c : cases) expectRefused(c.line, c.text, c.reason);
+  for (const Refusal& c : cases) expectRefused(c);
   // Spaces around the values are allowed, as around every number.
   std::vector<std::string> lines = mottoFileLines(MottoState{});
   lines[81] = " whyOption ";
@@ -143,4 +132,4 @@ TEST_F(MottoFileTest, EightyOneLinesLoadAsBefore) {
 }
 
 }  // namespace
-}  // namespace lexorra
+}  // namespace lexorra::editortest

@@ -5,14 +5,8 @@
 
 #include "motto_file_fixture.h"
 
-namespace lexorra {
+namespace lexorra::editortest {
 namespace {
-
-using editortest::everything;
-using editortest::joinLines;
-using editortest::MottoFileTest;
-using M = MottoState;
-namespace fs = std::filesystem;
 
 TEST_F(MottoFileTest, ResetEmptiesAndHidesEverything) {
   MottoState s = richMotto();
@@ -48,8 +42,7 @@ TEST_F(MottoFileTest, SaveAndLoadRestoreTheMotto) {
   MottoState saved = richMotto();
   writeMottoFile(saved, folder_ / "motto");
 
-  MottoState loaded;
-  loaded.Enabled = true;
+  MottoState loaded = enabledMotto();
   loadMottoFile(loaded, lexicon_, folder_ / "motto");
 
   for (const SlotInfo& info : kSlots) {
@@ -137,13 +130,7 @@ TEST_F(MottoFileTest, ReaderIsLenient) {
 }
 
 TEST_F(MottoFileTest, BadLinesAreRejectedWithFileLineAndReason) {
-  struct Case {
-    std::size_t line;
-    std::string text;
-    std::string reason;            // part of the message
-    std::size_t reportedLine = 0;  // when not the changed line
-  };
-  const Case cases[] = {
+  const Refusal cases[] = {
       {1, "abc", "actorNounText must be \"blank\" or a noun index"},
       {1, "-1", "noun index"},
       {1, "1.5", "noun index"},
@@ -170,7 +157,7 @@ TEST_F(MottoFileTest, BadLinesAreRejectedWithFileLineAndReason) {
       {55, "maybe", "visibility of secondActorPronoun"},
       {81, "", "visibility of Option9"},
   };
-  for (const Case& c : cases) expectRefused(c.line, c.text, c.reason, c.reportedLine);
+  for (const Refusal& c : cases) expectRefused(c);
 }
 
 TEST_F(MottoFileTest, LinkOptionsAreSelectedInFileOrder) {
@@ -179,7 +166,7 @@ TEST_F(MottoFileTest, LinkOptionsAreSelectedInFileOrder) {
   lines[27] = "False";  // Option6, and no other option of its group: the reset's stays
   std::string text = joinLines(lines);
   text.pop_back();  // cut off between the CR and the LF of the last line
-  writeText("options", text);
+  writeFile("options", text);
   MottoState s;
   loadExample(s, lexicon_, folder_, "options");
   EXPECT_FALSE(s.Option1.Value);
@@ -217,7 +204,7 @@ TEST_F(MottoFileTest, BrokenFilesLeaveTheMottoAlone) {
       {"one line", "blank\r\n", 2, "the file ends after 1 line;"},
   };
   for (const Case& c : cases) {
-    writeText(c.name, c.text);
+    writeFile(c.name, c.text);
     MottoState s = richMotto();
     std::string before = everything(s);
     try {
@@ -234,7 +221,7 @@ TEST_F(MottoFileTest, BrokenFilesLeaveTheMottoAlone) {
   std::string before = everything(s);
   EXPECT_THROW(loadButton_Click(s, lexicon_, folder_), MottoFileError);  // no save.txt
   EXPECT_THROW(loadExample(s, lexicon_, folder_, ""), MottoFileError);   // the folder
-  writeText("huge", std::string(100000, 'x'));
+  writeFile("huge", std::string(100000, 'x'));
   EXPECT_THROW(loadExample(s, lexicon_, folder_, "huge"), MottoFileError);
   EXPECT_EQ(everything(s), before);
 }
@@ -281,7 +268,7 @@ TEST_F(MottoFileTest, SaveNamesTheFileAfterTheMeaning) {
 
   MottoState s = richMotto();
   s.finalEnglish = "I will love you always.";
-  writeText("Ex_I_will_love_you_always", "an older file\r\n");
+  writeFile("Ex_I_will_love_you_always", "an older file\r\n");
   fs::path path = saveButton_Click(s, folder_);
   EXPECT_EQ(path, folder_ / "Ex_I_will_love_you_always");
   MottoState loaded;
@@ -305,4 +292,4 @@ TEST_F(MottoFileTest, RefusedNameWritesNothing) {
 }
 
 }  // namespace
-}  // namespace lexorra
+}  // namespace lexorra::editortest

@@ -33,7 +33,7 @@ std::size_t filesIn(const fs::path& folder) {
 }
 
 TEST_F(MottoFileTest, AReadOnlyFileIsNotReplaced) {
-  writeText("motto", "the user's own\r\n");
+  writeFile("motto", "the user's own\r\n");
   ASSERT_EQ(::chmod((folder_ / "motto").c_str(), 0444), 0);
   try {
     writeMottoFile(richMotto(), folder_ / "motto");
@@ -51,7 +51,7 @@ TEST_F(MottoFileTest, AReadOnlyFileIsNotReplaced) {
 TEST_F(MottoFileTest, AReplacedFileKeepsItsPermissions) {
   for (mode_t mode : {0600u, 0640u, 0664u, 0604u}) {
     SCOPED_TRACE(mode);
-    writeText("motto", "older\r\n");
+    writeFile("motto", "older\r\n");
     ASSERT_EQ(::chmod((folder_ / "motto").c_str(), mode), 0);
     writeMottoFile(richMotto(), folder_ / "motto");
     EXPECT_EQ(modeOf(folder_ / "motto"), mode);
@@ -86,7 +86,7 @@ TEST_F(MottoFileTest, StaleTemporaryFilesAreRemoved) {
   };
   const auto twoMinutesAgo = fs::file_time_type::clock::now() - std::chrono::minutes(2);
   for (const Case& c : cases) {
-    writeText(c.name, "partial");
+    writeFile(c.name, "partial");
     if (c.old) fs::last_write_time(folder_ / c.name, twoMinutesAgo);
   }
   writeMottoFile(richMotto(), folder_ / "motto");

@@ -2,21 +2,31 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
+#include <string_view>
+
 #include "editor/menus.h"
+#include "motto_states.h"
 
 namespace lexorra {
 namespace {
 
+using editortest::allSectionsTicked;
 using M = MottoState;
 
-MottoState allSectionsTicked() {
-  MottoState state;
-  state.Enabled = true;
-  setTickBox(state, &M::actorTickBox, 1);
-  setTickBox(state, &M::actionTickBoc, 1);
-  setTickBox(state, &M::actedTickBox, 1);
-  setTickBox(state, &M::mannerTickBox, 1);
-  return state;
+std::string_view slotName(WordSlot M::*slot) {
+  const auto info = std::find_if(kSlots.begin(), kSlots.end(),
+                                 [slot](const SlotInfo& i) { return i.slot == slot; });
+  return info == kSlots.end() ? "?" : info->name;
+}
+
+// The slots in `shown` are shown and those in `hidden` hidden, each failure
+// naming its slot.
+void expectShown(const MottoState& state, std::initializer_list<WordSlot M::*> shown,
+                 std::initializer_list<WordSlot M::*> hidden = {}) {
+  for (WordSlot M::*slot : shown) EXPECT_TRUE((state.*slot).Visible) << slotName(slot);
+  for (WordSlot M::*slot : hidden) EXPECT_FALSE((state.*slot).Visible) << slotName(slot);
 }
 
 TEST(SectionChain, TickingFollowsTheChain) {
@@ -25,17 +35,14 @@ TEST(SectionChain, TickingFollowsTheChain) {
   setTickBox(state, &M::actorTickBox, 1);
   EXPECT_TRUE(state.actionTickBoc.Enabled);
   EXPECT_FALSE(state.actedTickBox.Enabled);
-  EXPECT_TRUE(state.actorPronounText.Visible);
-  EXPECT_TRUE(state.actorNounText.Visible);
+  expectShown(state, {&M::actorPronounText, &M::actorNounText});
   EXPECT_TRUE(state.Frame2.Visible);
   setTickBox(state, &M::actionTickBoc, 1);
   EXPECT_TRUE(state.actedTickBox.Enabled);
-  EXPECT_TRUE(state.verbText.Visible);
-  EXPECT_TRUE(state.verbTenseText.Visible);
+  expectShown(state, {&M::verbText, &M::verbTenseText});
   EXPECT_TRUE(state.notButton.Visible);
   setTickBox(state, &M::actedTickBox, 1);
-  EXPECT_TRUE(state.actedPronounText.Visible);
-  EXPECT_TRUE(state.actedNounText.Visible);
+  expectShown(state, {&M::actedPronounText, &M::actedNounText});
   EXPECT_TRUE(state.Frame4.Visible);
 }
 
@@ -60,9 +67,9 @@ TEST(SectionChain, UntickingTheFirstThingUnticksTheRest) {
   EXPECT_FALSE(state.notButton.Visible);
   EXPECT_FALSE(state.Frame2.Visible);
   EXPECT_FALSE(state.Frame4.Visible);
-  for (WordSlot M::*slot : {&M::actorPronounText, &M::actorNounText, &M::verbText,
-                            &M::verbTenseText, &M::actedNounText, &M::secondActedPronoun})
-    EXPECT_FALSE((state.*slot).Visible);
+  expectShown(state, {},
+              {&M::actorPronounText, &M::actorNounText, &M::verbText, &M::verbTenseText,
+               &M::actedNounText, &M::secondActedPronoun});
   // Unticking hides but never clears.
   EXPECT_EQ(state.actedNounText.Tag, "12");
   EXPECT_EQ(state.actedNounText.Caption, "sword");
@@ -103,27 +110,24 @@ TEST(SectionChain, StandAlonePronounsHideTheNoun) {
 TEST(MannerSection, PrepositionalSlotsFollowThePreposition) {
   MottoState state;
   setTickBox(state, &M::mannerTickBox, 1);
-  EXPECT_TRUE(state.adVerbText.Visible);
-  EXPECT_TRUE(state.prepositionText.Visible);
+  expectShown(state, {&M::adVerbText, &M::prepositionText},
+              {&M::prepositionNounText, &M::prepositionPronounText});
   EXPECT_TRUE(state.Frame3.Visible);
-  EXPECT_FALSE(state.prepositionNounText.Visible);
-  EXPECT_FALSE(state.prepositionPronounText.Visible);
 
   setTickBox(state, &M::mannerTickBox, 0);
   state.prepositionText.Tag = "3";
   state.Option7.Value = true;  // as a loaded file sets it before the box
   state.Option9.Value = false;
   setTickBox(state, &M::mannerTickBox, 1);
-  EXPECT_TRUE(state.prepositionPronounText.Visible);
-  EXPECT_TRUE(state.prepositionNounText.Visible);
-  EXPECT_TRUE(state.prepositionAdjText.Visible);
-  EXPECT_TRUE(state.secondPrepositionNounText.Visible);
-  EXPECT_FALSE(state.secondPrepositionPronounText.Visible);
+  expectShown(state,
+              {&M::prepositionPronounText, &M::prepositionNounText, &M::prepositionAdjText,
+               &M::secondPrepositionNounText},
+              {&M::secondPrepositionPronounText});
 
   setTickBox(state, &M::mannerTickBox, 0);
   EXPECT_TRUE(state.Option9.Value);
   EXPECT_FALSE(state.Frame3.Visible);
-  EXPECT_FALSE(state.secondPrepositionNounText.Visible);
+  expectShown(state, {}, {&M::secondPrepositionNounText});
   EXPECT_EQ(state.prepositionText.Tag, "3");
 }
 

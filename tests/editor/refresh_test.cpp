@@ -100,24 +100,18 @@ TEST(Refresh, BroadQuestionReset) {
     bool kept;
   };
   auto why = [](MottoBuilder b) { return b.question(&MottoState::whyOption); };
+  // "He will love", asked why, with one of its sections unticked afterwards.
+  auto withoutSection = [&](TickBox MottoState::*section) {
+    MottoBuilder b = why(MottoBuilder().actor("He").act("will", kAmo));
+    (b.s.*section).Value = 0;
+    return b;
+  };
   const Case cases[] = {
       {"a plain statement keeps it",
        why(MottoBuilder().actor("He").act("do/does/dost/doth", kAmo).acted("It")), true},
       {"a command", why(MottoBuilder().actor("He").act("should", kAmo).acted("It")), false},
-      {"no first thing",
-       [&] {
-         MottoBuilder b = why(MottoBuilder().actor("He").act("will", kAmo));
-         b.s.actorTickBox.Value = 0;
-         return b;
-       }(),
-       false},
-      {"no act",
-       [&] {
-         MottoBuilder b = why(MottoBuilder().actor("He").act("will", kAmo));
-         b.s.actionTickBoc.Value = 0;
-         return b;
-       }(),
-       false},
+      {"no first thing", withoutSection(&MottoState::actorTickBox), false},
+      {"no act", withoutSection(&MottoState::actionTickBoc), false},
       {"who asks already", why(MottoBuilder().actor("Who").act("will", kAmo).acted("It")), false},
       {"what asks already", why(MottoBuilder().actor("He").act("will", kAmo).acted("what")), false},
   };

@@ -1,6 +1,5 @@
 // Loading the irregular tables, and the tables delivered beside the program.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -12,6 +11,7 @@
 
 #include "english/english.h"
 #include "lexicon/lexicon.h"
+#include "scratch_folder.h"
 #include "text/textops.h"
 
 namespace lexorra {
@@ -20,20 +20,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // A scratch folder of its own for every test, removed afterwards.
-class TableFolder : public ::testing::Test {
+class TableFolder : public testing::ScratchFolderTest {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = fs::temp_directory_path() /
-              (std::string("lexorra_english_") + info->name() + "_" + std::to_string(::getpid()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  void write(const std::string& name, const std::string& content) {
-    std::ofstream(folder_ / name, std::ios::binary) << content;
-  }
   // `count` lines "w<i> p<i> q<i>", each ended by CR LF.
   static std::string numberedLines(std::size_t count) {
     std::string out;
@@ -43,13 +31,11 @@ class TableFolder : public ::testing::Test {
     }
     return out;
   }
-
-  fs::path folder_;
 };
 
 TEST_F(TableFolder, FilesFillingTheTablesExactlyLoadCompletely) {
-  write("engIrregVerbs.txt", numberedLines(456));
-  write("engIrregNouns.txt", numberedLines(104));
+  writeFile("engIrregVerbs.txt", numberedLines(456));
+  writeFile("engIrregNouns.txt", numberedLines(104));
   const EnglishTables t = loadEnglishTables(folder_);
   ASSERT_EQ(t.irregularVerbs.size(), 456u);
   ASSERT_EQ(t.irregularNouns.size(), 104u);
@@ -84,8 +70,8 @@ TEST_F(TableFolder, UnusableFilesAreReportedByNameAndReason) {
   for (const Row& row : rows) {
     fs::remove(folder_ / "engIrregVerbs.txt");
     fs::remove(folder_ / "engIrregNouns.txt");
-    if (row.verbFile) write("engIrregVerbs.txt", *row.verbFile);
-    if (row.nounFile) write("engIrregNouns.txt", *row.nounFile);
+    if (row.verbFile) writeFile("engIrregVerbs.txt", *row.verbFile);
+    if (row.nounFile) writeFile("engIrregNouns.txt", *row.nounFile);
     try {
       loadEnglishTables(folder_);
       ADD_FAILURE() << "accepted; expected: " << row.file << " " << row.reasonPart;

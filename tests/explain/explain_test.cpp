@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "render/delivered_motto.h"
+#include "render/delivered_mottos.h"
 
 namespace lexorra {
 namespace {
@@ -46,26 +46,14 @@ class ExplainSheet : public DeliveredMottos {
 TEST_F(ExplainSheet, WordsJoinedAndQuestions) {
   expectSheets({
       {"God is with me: mecum is the pronoun and cum",
-       [] {
-         return MottoBuilder()
-             .actor("()", noun("Deus"))
-             .act("do/does/dost/doth", 0)
-             .preposition(preposition("cum"), "with", "me");
-       },
+       mottos::godIsWithMe,
        "Deus mecum",
        {"Deus | Deus, Dei | noun, masculine | nominative singular | first thing",
         "me | ego | pronoun | ablative singular | with the preposition cum",
         "-cum | cum + ablative | preposition | takes the ablative | how it happens (cum written "
         "onto its pronoun)"}},
       {"is love blind?",
-       [] {
-         const int caecus = adjective("caecus");
-         return MottoBuilder()
-             .actor("()", noun("amor"))
-             .act("do/does/dost/doth", 0)
-             .acted("()", -1, caecus, adjectiveCaption(caecus))
-             .question(&MottoState::isItThatOption);
-       },
+       mottos::isLoveBlind,
        "estne amor caecus",
        {"est | sum, esse | verb | present indicative active, third person singular | act",
         "-ne | -ne | enclitic particle | written onto the word it asks about | question word",
@@ -73,13 +61,7 @@ TEST_F(ExplainSheet, WordsJoinedAndQuestions) {
         "caecus | caecus, caeca, caecum | adjective | nominative singular masculine | second "
         "thing (what the first thing is)"}},
       {"why God man",
-       [] {
-         return MottoBuilder()
-             .actor("()", noun("Deus"))
-             .act("do/does/dost/doth", 0)
-             .acted("()", noun("homo"))
-             .question(&MottoState::whyOption);
-       },
+       mottos::whyGodMan,
        "cur Deus homo",
        {"cur | cur | adverb | does not change | question word",
         "Deus | Deus, Dei | noun, masculine | nominative singular | first thing",
@@ -104,49 +86,28 @@ TEST_F(ExplainSheet, WordsJoinedAndQuestions) {
 TEST_F(ExplainSheet, CommandsForbiddingsAndWishes) {
   expectSheets({
       {"never yield: noli, umquam and the infinitive",
-       [] {
-         return MottoBuilder()
-             .actor("You (single)")
-             .act("should", verb("cedere"))
-             .negated()
-             .manner(adverb("numquam"), "never");
-       },
+       [] { return mottos::neverYield("You (single)"); },
        "noli umquam cedere",
        {"noli | nolo, nolle | verb | command, second person singular | negation (forbidding)",
         "umquam | umquam | adverb | does not change | how it happens (numquam after noli)",
         "cedere | cedo, cedere | verb | present infinitive active | act (the infinitive of a "
         "forbidding)"}},
       {"do not leave me (several)",
-       [] {
-         return MottoBuilder()
-             .actor("You (plural)")
-             .act("should", verb("relinquere"))
-             .negated()
-             .acted("me");
-       },
+       mottos::doNotLeaveMe,
        "nolite me relinquere",
        {"nolite | nolo, nolle | verb | command, second person plural | negation (forbidding)",
         "me | ego | pronoun | accusative singular | second thing",
         "relinquere | relinquo, relinquere | verb | present infinitive active | act (the "
         "infinitive of a forbidding)"}},
       {"let him never fear, short",
-       [] {
-         return shortMotto(MottoBuilder()
-                               .actor("He")
-                               .act("should", verb("timere"))
-                               .negated()
-                               .manner(adverb("numquam"), "never"));
-       },
+       mottos::letHimNeverFearShort,
        "ne umquam timeat",
        {"ne | ne | adverb | does not change | negation",
         "umquam | umquam | adverb | does not change | how it happens (numquam after ne)",
         "timeat | timeo, timere | verb | present subjunctive (a command: let...), third person "
         "singular | act"}},
       {"have mercy on us: a deponent's command and the objective genitive",
-       [] {
-         return alternativeOrder(
-             MottoBuilder().actor("You (single)").act("should", verb("misereri")).acted("us"));
-       },
+       [] { return mottos::haveMercyOn("us"); },
        "miserere nostri",
        {"miserere | misereor, misereri | verb, deponent | command, second person singular | act",
         "nostri | ego | pronoun | genitive plural (the objective genitive) | second thing (the "
@@ -157,7 +118,7 @@ TEST_F(ExplainSheet, CommandsForbiddingsAndWishes) {
 TEST_F(ExplainSheet, VerbPhrasesOfTwoWords) {
   expectSheets({
       {"I was born (a woman): the participle and sum",
-       [] { return femaleSpeaker(MottoBuilder().actor("I").act("did/didst", verb("nasci"))); },
+       mottos::iWasBornAWoman,
        "ego nata sum",
        {"ego | ego | pronoun | nominative singular | first thing",
         "nata | nascor, nasci | participle | perfect participle, nominative singular feminine | "
@@ -165,7 +126,7 @@ TEST_F(ExplainSheet, VerbPhrasesOfTwoWords) {
         "sum | sum, esse | verb | present indicative active, first person singular | act "
         "(perfect: sum with the participle)"}},
       {"I can trust you: the infinitive and possum",
-       [] { return MottoBuilder().actor("I").act("can", verb("credere")).acted("You (single)"); },
+       mottos::iCanTrustYou,
        "ego tibi credere possum",
        {"ego | ego | pronoun | nominative singular | first thing",
         "tibi | tu | pronoun | dative singular | second thing (the verb takes the dative)",
@@ -179,28 +140,19 @@ TEST_F(ExplainSheet, VerbPhrasesOfTwoWords) {
 TEST_F(ExplainSheet, PrepositionsAsTheSentenceSpellsThem) {
   expectSheets({
       {"out of the water: e written ex before a vowel",
-       [] {
-         return MottoBuilder().preposition(preposition("e"), "out of", "the (single)",
-                                           noun("aqua"));
-       },
+       [] { return mottos::prepositionOnly("e", "out of", "the (single)", "aqua"); },
        "ex aqua",
        {"ex | e + ablative | preposition | takes the ablative (written ex before a vowel or h) | "
         "how it happens (preposition)",
         "aqua | aqua, aquae | noun, feminine | ablative singular | with the preposition e"}},
       {"out of the wood: ex written e before a consonant",
-       [] {
-         return MottoBuilder().preposition(preposition("ex"), "out of", "the (single)",
-                                           noun("silva"));
-       },
+       [] { return mottos::prepositionOnly("ex", "out of", "the (single)", "silva"); },
        "e silva",
        {"e | ex + ablative | preposition | takes the ablative (written e before a consonant) | "
         "how it happens (preposition)",
         "silva | silva, silvae | noun, feminine | ablative singular | with the preposition ex"}},
       {"for the sake of honour: causa after its genitive",
-       [] {
-         return MottoBuilder().preposition(preposition("causa"), "for the sake of", "()",
-                                           noun("honor"));
-       },
+       [] { return mottos::prepositionOnly("causa", "for the sake of", "()", "honor"); },
        "honoris causa",
        {"honoris | honor, honoris | noun, masculine | genitive singular | with the preposition "
         "causa",

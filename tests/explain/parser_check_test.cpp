@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "editor/motto_file.h"
 #include "editor/refresh.h"
 #include "random_motto.h"
 #include "render/delivered_motto.h"
+#include "scratch_folder.h"
 
 namespace lexorra::explain {
 namespace {
@@ -180,23 +180,14 @@ TEST(ParserJudge, UntracedRowsAndMissingFormsAreNotConfirmed) {
 }
 
 // A stand-in for the parser: a shell script in a folder of its own.
-class FakeParser : public ::testing::Test {
+class FakeParser : public testing::ScratchFolderTest {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("lexorra-fake-parser-" +
-               std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
   ParserOptions script(std::string_view body) {
     const fs::path path = folder_ / "parser";
-    std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
+    writeFile("parser", "#!/bin/sh\n" + std::string(body) + "\n");
     fs::permissions(path, fs::perms::owner_all);
     return {.program = path, .timeout = std::chrono::milliseconds(3000)};
   }
-  fs::path folder_;
 };
 
 TEST_F(FakeParser, GetsEveryWordThenTheSeparatorInAFolderOfItsOwn) {

@@ -41,10 +41,12 @@ void RandomMottoMaker::tick() {
   Timer1_Timer(state_, lexicon_, english_);
 }
 
-void RandomMottoMaker::tickSection(TickBox M::*box, double p) {
-  if (!(state_.*box).Enabled || !chance(p)) return;
-  setTickBox(state_, box, 1);
-  tick();
+bool RandomMottoMaker::tickSection(TickBox M::*box, double p) {
+  if ((state_.*box).Enabled && chance(p)) {
+    setTickBox(state_, box, 1);
+    tick();
+  }
+  return (state_.*box).Value == 1;
 }
 
 void RandomMottoMaker::choosePronoun(WordSlot M::*slot) {
@@ -128,19 +130,19 @@ void RandomMottoMaker::link(ThingId id) {
   if (n != group.firstOption + 2) fillThing(linkedThing(id).id);
 }
 
+void RandomMottoMaker::fillAndLink(ThingId id) {
+  fillThing(id);
+  link(id);
+}
+
 MottoState RandomMottoMaker::next() {
   state_ = MottoState{};
   state_.Enabled = true;
   resetTheForm(state_);
   tick();
 
-  tickSection(&M::actorTickBox, 0.95);
-  if (state_.actorTickBox.Value == 1) {
-    fillThing(ThingId::first);
-    link(ThingId::first);
-  }
-  tickSection(&M::actionTickBoc, 0.85);
-  if (state_.actionTickBoc.Value == 1) {
+  if (tickSection(&M::actorTickBox, 0.95)) fillAndLink(ThingId::first);
+  if (tickSection(&M::actionTickBoc, 0.85)) {
     chooseWord(&M::verbText, pickers_.verbPicker, 0.9);
     for (std::size_t clicks = below(kTensePhrases.size()); clicks > 0; --clicks)
       clickSlot(state_, &M::verbTenseText);
@@ -149,19 +151,12 @@ MottoState RandomMottoMaker::next() {
     if (state_.notButton.Visible) state_.notButton.Value = chance(0.3) ? 1 : 0;
     tick();
   }
-  tickSection(&M::actedTickBox, 0.7);
-  if (state_.actedTickBox.Value == 1) {
-    fillThing(ThingId::second);
-    link(ThingId::second);
-  }
-  tickSection(&M::mannerTickBox, 0.6);
-  if (state_.mannerTickBox.Value == 1) {
+  if (tickSection(&M::actedTickBox, 0.7)) fillAndLink(ThingId::second);
+  if (tickSection(&M::mannerTickBox, 0.6)) {
     chooseWord(&M::adVerbText, pickers_.adverbPicker, 0.5);
     choosePreposition();
-    if (state_.prepositionNounText.Visible || state_.prepositionPronounText.Visible) {
-      fillThing(ThingId::prepositional);
-      link(ThingId::prepositional);
-    }
+    if (state_.prepositionNounText.Visible || state_.prepositionPronounText.Visible)
+      fillAndLink(ThingId::prepositional);
   }
 
   state_.Check1.Value = chance(0.7) ? 1 : 0;

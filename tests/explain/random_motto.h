@@ -32,12 +32,16 @@ class RandomMottoMaker {
   }
 
   void tick();
-  void tickSection(TickBox MottoState::*box, double p);
+  // Ticks the section with the chance `p` if it can be ticked; whether it is
+  // ticked now.
+  bool tickSection(TickBox MottoState::*box, double p);
   void choosePronoun(WordSlot MottoState::*slot);
   void chooseWord(WordSlot MottoState::*slot, SearchPicker& picker, double p);
   void choosePreposition();
   void fillThing(ThingId id);
   void link(ThingId id);
+  // The thing `id` filled, then perhaps linked to a second one.
+  void fillAndLink(ThingId id);
   // The row of a picker's list that shows the entry `index`, or a random row.
   int rowOf(const SearchPicker& picker, std::size_t index);
 

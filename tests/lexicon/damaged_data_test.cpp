@@ -14,6 +14,7 @@
 #include "grammar_codes.h"
 #include "lexicon/lexicon.h"
 #include "hand_lexicon.h"
+#include "scratch_folder.h"
 #include "text/textops.h"
 
 namespace lexorra {
@@ -196,38 +197,32 @@ TEST(DamagedLexiconFile, CompoundCommandsAskVerbZeroOnce) {
 }
 
 // A scratch folder holding a loadable lexicon and English tables.
-class DataFolder : public ::testing::Test {
+class DataFolder : public testing::ScratchFolderTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("lexorra_damaged_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    ScratchFolderTest::SetUp();
     for (const TableInfo& info : kTables)
-      std::ofstream(dir_ / info.fileName, std::ios::binary)
+      std::ofstream(folder_ / info.fileName, std::ios::binary)
           << testing::validLine(info.table) << "\r\n";
     for (const char* name : {"engIrregVerbs.txt", "engIrregNouns.txt"})
-      std::ofstream(dir_ / name, std::ios::binary) << "go went gone\r\n";
+      std::ofstream(folder_ / name, std::ios::binary) << "go went gone\r\n";
     ::alarm(20);  // a read that blocks ends the test instead of hanging it
   }
   void TearDown() override {
     ::alarm(0);
-    fs::remove_all(dir_);
+    ScratchFolderTest::TearDown();
   }
 
   // The error of loading the whole folder, the lexicon then the English tables.
   std::optional<DataFileError> folderError() {
     try {
-      loadDictionaries(dir_);
-      loadEnglishTables(dir_);
+      loadDictionaries(folder_);
+      loadEnglishTables(folder_);
     } catch (const DataFileError& e) {
       return e;
     }
     return std::nullopt;
   }
-
-  fs::path dir_;
 };
 
 TEST_F(DataFolder, OnlyRegularFilesOfAtMost64MiBAreRead) {
@@ -260,8 +255,8 @@ TEST_F(DataFolder, OnlyRegularFilesOfAtMost64MiBAreRead) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.file);
-    const fs::path path = dir_ / row.file;
-    const fs::path kept = dir_ / "kept";
+    const fs::path path = folder_ / row.file;
+    const fs::path kept = folder_ / "kept";
     fs::rename(path, kept);
     row.make(path);
     const std::optional<DataFileError> error = folderError();
@@ -290,7 +285,7 @@ TEST_F(DataFolder, EnglishTablesAreWindows1252Lines) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.content);
-    std::ofstream(dir_ / "engIrregVerbs.txt", std::ios::binary | std::ios::trunc) << row.content;
+    std::ofstream(folder_ / "engIrregVerbs.txt", std::ios::binary | std::ios::trunc) << row.content;
     const std::optional<DataFileError> error = folderError();
     if (row.line == 0) {
       EXPECT_FALSE(error) << error->what();

@@ -10,6 +10,7 @@
 
 #include "grammar_codes.h"
 #include "hand_lexicon.h"
+#include "scratch_folder.h"
 
 namespace lexorra {
 namespace {
@@ -88,24 +89,18 @@ TEST(LexiconLoading, CapacityIsExactAndOneMoreLineFails) {
   EXPECT_THROW(lex.loadTable(Table::pronoun, empty), DataFileError);
 }
 
-class LexiconFolder : public ::testing::Test {
+class LexiconFolder : public testing::ScratchFolderTest {
  protected:
   void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("lexorra_lexicon_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
+    ScratchFolderTest::SetUp();
     for (const TableInfo& info : kTables) write(info.fileName, testing::validLine(info.table));
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  void write(std::string_view name, const std::string& line) {
-    std::ofstream(dir_ / name, std::ios::binary) << line << "\r\n";
-  }
-  std::filesystem::path dir_;
+  // The file `name` holds the one line `line`.
+  void write(std::string_view name, const std::string& line) { writeFile(name, line + "\r\n"); }
 };
 
 TEST_F(LexiconFolder, LoadsAllSevenFiles) {
-  Lexicon lex = loadDictionaries(dir_);
+  Lexicon lex = loadDictionaries(folder_);
   for (const TableInfo& info : kTables) EXPECT_EQ(lex.entryGloss(info.kind, 0), "word");
   // A copy keeps working after the original is gone.
   Lexicon copy = lex;
@@ -114,18 +109,18 @@ TEST_F(LexiconFolder, LoadsAllSevenFiles) {
 }
 
 TEST_F(LexiconFolder, StopsAtTheFirstBadFileInLoadOrder) {
-  std::filesystem::remove(dir_ / "verbs.dat");
-  std::filesystem::remove(dir_ / "nouns.dat");
+  std::filesystem::remove(folder_ / "verbs.dat");
+  std::filesystem::remove(folder_ / "nouns.dat");
   try {
-    loadDictionaries(dir_);
+    loadDictionaries(folder_);
     FAIL() << "a missing file must stop loading";
   } catch (const DataFileError& e) {
     EXPECT_EQ(e.file(), "verbs.dat");
     EXPECT_NE(std::string(e.what()).find("cannot be found"), std::string::npos);
   }
   write("verbs.dat", "");
-  std::ofstream(dir_ / "verbs.dat", std::ios::binary | std::ios::trunc);  // empty file
-  EXPECT_THROW(loadDictionaries(dir_), DataFileError);
+  std::ofstream(folder_ / "verbs.dat", std::ios::binary | std::ios::trunc);  // empty file
+  EXPECT_THROW(loadDictionaries(folder_), DataFileError);
 }
 
 class LexiconLookups : public ::testing::Test {

@@ -6,9 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "render/render.h"
 #include "test_motto.h"
@@ -93,22 +96,36 @@ inline MottoState settle(MottoBuilder b) {
   return b.s;
 }
 
-// Small changes to a motto under construction.
-inline MottoBuilder femaleSpeaker(MottoBuilder b) {
-  b.s.femaleBox.Value = 1;
+// Small changes to a motto under construction: one of its option boxes set.
+inline MottoBuilder withBox(MottoBuilder b, CheckBox MottoState::*box, int value) {
+  (b.s.*box).Value = value;
   return b;
+}
+inline MottoBuilder femaleSpeaker(MottoBuilder b) {
+  return withBox(std::move(b), &MottoState::femaleBox, 1);
 }
 inline MottoBuilder femaleYou(MottoBuilder b) {
-  b.s.youFemaleBox.Value = 1;
-  return b;
+  return withBox(std::move(b), &MottoState::youFemaleBox, 1);
 }
 inline MottoBuilder shortMotto(MottoBuilder b) {
-  b.s.Check1.Value = 0;
-  return b;
+  return withBox(std::move(b), &MottoState::Check1, 0);
 }
 inline MottoBuilder alternativeOrder(MottoBuilder b) {
-  b.s.wordOrderBox.Value = 1;
-  return b;
+  return withBox(std::move(b), &MottoState::wordOrderBox, 1);
+}
+
+// One row of a table of mottos: the motto is built when the row is checked,
+// after the fixture has made sure the delivered data is there.
+struct MottoCase {
+  std::string_view name;
+  std::function<MottoBuilder()> motto;
+  std::string_view expected;
+};
+
+// Each motto of `cases`, settled, gives its expected text as `text` reads it.
+inline void expectSettled(std::initializer_list<MottoCase> cases,
+                          const std::function<std::string(const MottoState&)>& text) {
+  for (const MottoCase& c : cases) EXPECT_EQ(text(settle(c.motto())), c.expected) << c.name;
 }
 
 class DeliveredMottos : public ::testing::Test {

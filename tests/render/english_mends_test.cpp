@@ -15,19 +15,11 @@ namespace {
 
 using namespace lexorra::testing;
 
-struct EnglishCase {
-  std::string_view name;
-  std::function<MottoBuilder()> motto;
-  std::string_view english;
-};
+using EnglishMends = DeliveredMottos;
 
-class EnglishMends : public DeliveredMottos {
- protected:
-  static void expectEnglish(std::initializer_list<EnglishCase> cases) {
-    for (const EnglishCase& c : cases)
-      EXPECT_EQ(settle(c.motto()).finalEnglish, c.english) << c.name;
-  }
-};
+void expectEnglish(std::initializer_list<MottoCase> cases) {
+  expectSettled(cases, [](const MottoState& s) { return s.finalEnglish; });
+}
 
 constexpr int kBe = 0;
 

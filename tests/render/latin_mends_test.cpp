@@ -9,26 +9,19 @@
 #include <string>
 #include <string_view>
 
-#include "delivered_motto.h"
+#include "delivered_mottos.h"
 
 namespace lexorra {
 namespace {
 
 using namespace lexorra::testing;
 
-struct LatinCase {
-  std::string_view name;
-  std::function<MottoBuilder()> motto;
-  std::string_view latin;
-};
+using LatinMends = DeliveredMottos;
 
-class LatinMends : public DeliveredMottos {
- protected:
-  static void expectLatin(std::initializer_list<LatinCase> cases) {
-    for (const LatinCase& c : cases)
-      EXPECT_EQ(readLatin(settle(c.motto()).finalLatin), c.latin) << c.name;
-  }
-};
+// The Latin of each motto as a reader sees it.
+void expectLatin(std::initializer_list<MottoCase> cases) {
+  expectSettled(cases, [](const MottoState& s) { return readLatin(s.finalLatin); });
+}
 
 // An adjective alone as the second thing, "(" headword ")" as the picker
 // writes it.
@@ -134,9 +127,7 @@ TEST_F(LatinMends, TheEagleIsFeminine) {
 TEST_F(LatinMends, ParticiplesAgreeWithTheSubject) {
   const int nasci = verb("nasci");
   expectLatin({
-      {"a woman: I was born",
-       [=] { return femaleSpeaker(MottoBuilder().actor("I").act("did/didst", nasci)); },
-       "ego nata sum"},
+      {"a woman: I was born", mottos::iWasBornAWoman, "ego nata sum"},
       {"a man: I was born", [=] { return MottoBuilder().actor("I").act("did/didst", nasci); },
        "ego natus sum"},
       {"you (a woman) were born",
@@ -268,14 +259,7 @@ TEST_F(LatinMends, JoinedSubjectsAndShortMottos) {
 TEST_F(LatinMends, PrepositionsWithPronounsAndAfterTheirNoun) {
   const int cum = preposition("cum");
   expectLatin({
-      {"God is with me",
-       [=] {
-         return MottoBuilder()
-             .actor("()", noun("Deus"))
-             .act("do/does/dost/doth", 0)
-             .preposition(cum, "with", "me");
-       },
-       "Deus mecum"},
+      {"God is with me", mottos::godIsWithMe, "Deus mecum"},
       {"with me and you",
        [=] {
          return MottoBuilder().preposition(cum, "with", "me").linkPreposition(true, "you (single)");
@@ -288,39 +272,19 @@ TEST_F(LatinMends, PrepositionsWithPronounsAndAfterTheirNoun) {
       {"from him", [] { return MottoBuilder().preposition(preposition("a"), "from", "him"); },
        "ab eo"},
       {"out of the water",
-       [] {
-         return MottoBuilder().preposition(preposition("e"), "out of", "the (single)",
-                                           noun("aqua"));
-       },
-       "ex aqua"},
-      {"by the enemy",
-       [] {
-         return MottoBuilder().preposition(preposition("ab"), "by", "the (single)", noun("hostis"));
-       },
+       [] { return mottos::prepositionOnly("e", "out of", "the (single)", "aqua"); }, "ex aqua"},
+      {"by the enemy", [] { return mottos::prepositionOnly("ab", "by", "the (single)", "hostis"); },
        "ab hoste"},
       {"out of the wood",
-       [] {
-         return MottoBuilder().preposition(preposition("ex"), "out of", "the (single)",
-                                           noun("silva"));
-       },
-       "e silva"},
+       [] { return mottos::prepositionOnly("ex", "out of", "the (single)", "silva"); }, "e silva"},
       {"for the sake of honour",
-       [] {
-         return MottoBuilder().preposition(preposition("causa"), "for the sake of", "()",
-                                           noun("honor"));
-       },
+       [] { return mottos::prepositionOnly("causa", "for the sake of", "()", "honor"); },
        "honoris causa"},
       {"for the sake of example",
-       [] {
-         return MottoBuilder().preposition(preposition("gratia"), "for the sake of", "()",
-                                           noun("exemplum"));
-       },
+       [] { return mottos::prepositionOnly("gratia", "for the sake of", "()", "exemplum"); },
        "exempli gratia"},
       {"up to the chest",
-       [] {
-         return MottoBuilder().preposition(preposition("tenus"), "as far as", "the (single)",
-                                           noun("pectus"));
-       },
+       [] { return mottos::prepositionOnly("tenus", "as far as", "the (single)", "pectus"); },
        "pectore tenus"},
   });
 }
@@ -339,15 +303,7 @@ TEST_F(LatinMends, CommandsWishesAndNegation) {
              MottoBuilder().actor("You (plural)").act("should", amare).acted("You (plural)"));
        },
        "amate vos"},
-      {"do not leave me (several)",
-       [] {
-         return MottoBuilder()
-             .actor("You (plural)")
-             .act("should", verb("relinquere"))
-             .negated()
-             .acted("me");
-       },
-       "nolite me relinquere"},
+      {"do not leave me (several)", mottos::doNotLeaveMe, "nolite me relinquere"},
       {"he should not fear",
        [=] { return MottoBuilder().actor("He").act("should", timere).negated(); }, "is ne timeat"},
       {"he should not fear, short",
@@ -370,23 +326,8 @@ TEST_F(LatinMends, CommandsWishesAndNegation) {
          return MottoBuilder().actor("The (single)", noun("canis")).act("should", timere).negated();
        },
        "canis ne timeat"},
-      {"never yield",
-       [=] {
-         return MottoBuilder()
-             .actor("You (single)")
-             .act("should", verb("cedere"))
-             .negated()
-             .manner(never, "never");
-       },
-       "noli umquam cedere"},
-      {"never yield (several)",
-       [=] {
-         return MottoBuilder()
-             .actor("You (plural)")
-             .act("should", verb("cedere"))
-             .negated()
-             .manner(never, "never");
-       },
+      {"never yield", [] { return mottos::neverYield("You (single)"); }, "noli umquam cedere"},
+      {"never yield (several)", [] { return mottos::neverYield("You (plural)"); },
        "nolite umquam cedere"},
       {"never throw stones: noli umquam leads",
        [] {
@@ -398,12 +339,7 @@ TEST_F(LatinMends, CommandsWishesAndNegation) {
              .manner(adverb("numquam"), "never");
        },
        "noli umquam lapides iacere"},
-      {"let him never fear, short",
-       [=] {
-         return shortMotto(
-             MottoBuilder().actor("He").act("should", timere).negated().manner(never, "never"));
-       },
-       "ne umquam timeat"},
+      {"let him never fear, short", mottos::letHimNeverFearShort, "ne umquam timeat"},
       {"he is not always happy: non before semper",
        [=] {
          return actedAdjective(MottoBuilder().actor("He").act("do/does/dost/doth", 0).negated(),
@@ -433,25 +369,9 @@ TEST_F(LatinMends, CommandsWishesAndNegation) {
 }
 
 TEST_F(LatinMends, QuestionsKeepWhatCarriesThem) {
-  const int be = 0;
   expectLatin({
-      {"is love blind?",
-       [&] {
-         return actedAdjective(
-                    MottoBuilder().actor("()", noun("amor")).act("do/does/dost/doth", be), "()",
-                    "caecus")
-             .question(&MottoState::isItThatOption);
-       },
-       "estne amor caecus"},
-      {"why God man: why leaves est out",
-       [&] {
-         return MottoBuilder()
-             .actor("()", noun("Deus"))
-             .act("do/does/dost/doth", be)
-             .acted("()", noun("homo"))
-             .question(&MottoState::whyOption);
-       },
-       "cur Deus homo"},
+      {"is love blind?", mottos::isLoveBlind, "estne amor caecus"},
+      {"why God man: why leaves est out", mottos::whyGodMan, "cur Deus homo"},
   });
 }
 
@@ -480,17 +400,8 @@ TEST_F(LatinMends, TheCaseAVerbGoverns) {
              .acted("the (single)", noun("gladius"));
        },
        "ego gladio utor"},
-      {"have mercy on me",
-       [] {
-         return alternativeOrder(
-             MottoBuilder().actor("You (single)").act("should", verb("misereri")).acted("me"));
-       },
-       "miserere mei"},
-      {"have mercy on us: the objective genitive",
-       [] {
-         return alternativeOrder(
-             MottoBuilder().actor("You (single)").act("should", verb("misereri")).acted("us"));
-       },
+      {"have mercy on me", [] { return mottos::haveMercyOn("me"); }, "miserere mei"},
+      {"have mercy on us: the objective genitive", [] { return mottos::haveMercyOn("us"); },
        "miserere nostri"},
       {"remember me",
        [] {
@@ -498,8 +409,7 @@ TEST_F(LatinMends, TheCaseAVerbGoverns) {
              MottoBuilder().actor("You (single)").act("should", verb("meminisse")).acted("me"));
        },
        "memento mei"},
-      {"I can trust you: the case of the chosen verb",
-       [] { return MottoBuilder().actor("I").act("can", verb("credere")).acted("You (single)"); },
+      {"I can trust you: the case of the chosen verb", mottos::iCanTrustYou,
        "ego tibi credere possum"},
       {"an and-link takes the governed case too",
        [] {
