@@ -99,7 +99,7 @@ std::string thingPart(const Context& c, const TracedWord& w) {
   if (first == ThingId::second && w.caseCode == c.values.actedCase) {
     if (c.values.actedCase == Case::nominative) return base + " (what the first thing is)";
     if (c.values.actedCase != Case::accusative)
-      return base + " (the verb takes the " + std::string(caseName(c.values.actedCase)) + ")";
+      return base + " (the verb takes the " + std::string(codeWords(c.values.actedCase)) + ")";
   }
   return base;
 }
@@ -112,17 +112,17 @@ WordRow nounRow(const Context& c, const TracedWord& w) {
   row.dictionaryForm = undeclined
                            ? std::string(fieldOf(line, 0))
                            : std::string(fieldOf(line, 0)) + ", " + std::string(fieldOf(line, 1));
-  row.partOfSpeech = "noun, " + std::string(nounGenderName(gender));
+  row.partOfSpeech = "noun, " + std::string(codeWords(gender));
   row.meaning = c.lexicon.entryGloss("noun", w.entry);
   if (undeclined) {
     row.form = "undeclined";
     row.expected = {{.partOfSpeech = "N"}};
   } else {
-    row.form = joinWords({caseName(w.caseCode), numberName(w.number)});
+    row.form = joinWords({codeWords(w.caseCode), codeWords(w.number)});
     row.expected = {{.partOfSpeech = "N",
-                     .caseName = parserCase(w.caseCode),
-                     .number = parserNumber(w.number),
-                     .gender = parserNounGender(gender)}};
+                     .caseName = parserName(w.caseCode),
+                     .number = parserName(w.number),
+                     .gender = parserName(gender)}};
   }
   return row;
 }
@@ -133,8 +133,8 @@ WordRow adjectiveRow(const Context& c, const TracedWord& w) {
   row.dictionaryForm = threeGenders(line);
   row.partOfSpeech = "adjective";
   row.meaning = c.lexicon.entryGloss("adjective", w.entry);
-  const std::string_view degree = w.degree == Degree::positive ? "" : degreeName(w.degree);
-  row.form = joinWords({caseName(w.caseCode), numberName(w.number), genderName(w.gender)});
+  const std::string_view degree = w.degree == Degree::positive ? "" : codeWords(w.degree);
+  row.form = joinWords({codeWords(w.caseCode), codeWords(w.number), codeWords(w.gender)});
   if (!degree.empty()) row.form += ", " + std::string(degree);
   if (indeclinable(line)) {
     row.form += " (the same form in every case)";
@@ -142,10 +142,10 @@ WordRow adjectiveRow(const Context& c, const TracedWord& w) {
     return row;
   }
   ParserForm form{.partOfSpeech = "ADJ",
-                  .caseName = parserCase(w.caseCode),
-                  .number = parserNumber(w.number),
-                  .gender = parserGender(w.gender),
-                  .degree = parserDegree(w.degree)};
+                  .caseName = parserName(w.caseCode),
+                  .number = parserName(w.number),
+                  .gender = parserName(w.gender),
+                  .degree = parserName(w.degree)};
   row.expected = {form};
   form.partOfSpeech = "NUM";  // the numerals the parser knows as such ("unus")
   row.expected.push_back(form);
@@ -160,13 +160,13 @@ WordRow pronounRow(const Context& c, const TracedWord& w) {
   row.partOfSpeech = "pronoun";
   row.meaning = c.lexicon.entryGloss("pronoun", w.entry);
   row.form = joinWords(
-      {caseName(w.caseCode), numberName(w.number), genderless ? "" : genderName(w.gender)});
+      {codeWords(w.caseCode), codeWords(w.number), genderless ? "" : codeWords(w.gender)});
   if (w.objectiveGenitive) row.form += " (the objective genitive)";
   for (std::string_view pos : {"PRON", "PACK", "ADJ"})
     row.expected.push_back({.partOfSpeech = std::string(pos),
-                            .caseName = parserCase(w.caseCode),
-                            .number = parserNumber(w.number),
-                            .gender = genderless ? "" : parserGender(w.gender)});
+                            .caseName = parserName(w.caseCode),
+                            .number = parserName(w.number),
+                            .gender = genderless ? "" : parserName(w.gender)});
   return row;
 }
 
@@ -183,7 +183,7 @@ WordRow adverbRow(const Context& c, const TracedWord& w) {
 WordRow prepositionRow(const Context& c, const TracedWord& w) {
   WordRow row;
   const std::string preposition(c.lexicon.prepositionForm(w.entry));
-  const std::string_view governed = caseName(c.values.prepCaseCode);
+  const std::string_view governed = codeWords(c.values.prepCaseCode);
   row.dictionaryForm = preposition + " + " + std::string(governed);
   row.partOfSpeech = "preposition";
   row.form = "takes the " + std::string(governed);
@@ -212,7 +212,7 @@ std::string actPart(const Context& c, const TracedWord& w) {
   std::string part = "act";
   if (w.verbWord != VerbWord::whole) {
     const std::string tense = joinWords(
-        {tenseName(w.compoundTense), w.compoundMood == Mood::subjunctive ? "subjunctive" : ""});
+        {codeWords(w.compoundTense), w.compoundMood == Mood::subjunctive ? "subjunctive" : ""});
     part += w.verbWord == VerbWord::participle ? " (" + tense + ": participle with a form of sum)"
                                                : " (" + tense + ": sum with the participle)";
   } else if (w.part == MottoPart::helperInfinitive) {
