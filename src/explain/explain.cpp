@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <utility>
 
 #include "explain/explain_words.h"
 #include "render/latin_trace.h"
@@ -223,6 +224,17 @@ std::string actPart(const Context& c, const TracedWord& w) {
   return part;
 }
 
+// The row of a word read from each lexicon table.
+using RowMaker = WordRow (*)(const Context&, const TracedWord&);
+constexpr std::pair<WordSource, RowMaker> kRowMakers[] = {
+    {WordSource::noun, nounRow},
+    {WordSource::adjective, adjectiveRow},
+    {WordSource::pronoun, pronounRow},
+    {WordSource::adverb, adverbRow},
+    {WordSource::preposition, prepositionRow},
+    {WordSource::verb, verbRow},
+};
+
 WordRow rowOf(const Context& c, const TracedWord& w) {
   if (w.fixed != FixedWord::none) {
     WordRow row = fixedWordRow(w.fixed);
@@ -230,28 +242,8 @@ WordRow rowOf(const Context& c, const TracedWord& w) {
     return row;
   }
   WordRow row;
-  switch (w.source) {
-    case WordSource::noun:
-      row = nounRow(c, w);
-      break;
-    case WordSource::adjective:
-      row = adjectiveRow(c, w);
-      break;
-    case WordSource::pronoun:
-      row = pronounRow(c, w);
-      break;
-    case WordSource::adverb:
-      row = adverbRow(c, w);
-      break;
-    case WordSource::preposition:
-      row = prepositionRow(c, w);
-      break;
-    case WordSource::verb:
-      row = verbRow(c, w);
-      break;
-    case WordSource::fixed:
-      break;
-  }
+  for (auto [source, makeRow] : kRowMakers)
+    if (source == w.source) row = makeRow(c, w);
   switch (w.part) {
     case MottoPart::thing:
       row.part = thingPart(c, w);

@@ -1,5 +1,7 @@
 #include "explain/explain_words.h"
 
+#include <array>
+
 #include "text/textops.h"
 
 namespace lexorra::explain {
@@ -30,6 +32,31 @@ std::string parserVoice(const VerbLine& line, Voice voice) {
 std::string perfectInFormNote(const VerbLine& line) {
   return line.perfectInForm ? " (perfect in form, present in meaning)" : "";
 }
+
+// The fixed words that never change: their dictionary form is the word as
+// written. `parserParts` are the parser's parts of speech that confirm one.
+struct UnchangingWord {
+  FixedWord word;
+  std::string_view written;
+  std::string_view partOfSpeech;
+  std::string_view meaning;
+  std::string_view part;
+  std::array<std::string_view, 2> parserParts;
+};
+
+constexpr UnchangingWord kUnchangingWords[] = {
+    {FixedWord::et, "et", "conjunction", "and", "linked by et", {"CONJ"}},
+    {FixedWord::non, "non", "adverb", "not", "negation", {"ADV"}},
+    {FixedWord::ne,
+     "ne",
+     "adverb",
+     "not: the negation of a wish or an exhortation, with the subjunctive",
+     "negation",
+     {"ADV", "CONJ"}},
+    {FixedWord::umquam, "umquam", "adverb", "ever: ne umquam says never", "", {"ADV"}},
+    {FixedWord::cur, "cur", "adverb", "why?", "question word", {"ADV"}},
+    {FixedWord::quando, "quando", "adverb", "when?", "question word", {"ADV"}},
+};
 
 }  // namespace
 
@@ -100,63 +127,38 @@ std::vector<ParserForm> prepositionExpectation(std::string_view preposition, Cas
 WordRow fixedWordRow(FixedWord word) {
   WordRow row;
   row.fixed = true;
-  auto set = [&](std::string_view written, std::string_view dictionary, std::string_view pos,
-                 std::string_view form, std::string_view meaning, std::string_view part) {
-    row.word = written;
-    row.dictionaryForm = dictionary;
-    row.partOfSpeech = pos;
-    row.form = form;
-    row.meaning = meaning;
-    row.part = part;
-  };
-  const ParserForm adverb{.partOfSpeech = "ADV"};
-  switch (word) {
-    case FixedWord::et:
-      set("et", "et", "conjunction", "does not change", "and", "linked by et");
-      row.expected = {{.partOfSpeech = "CONJ"}};
-      break;
-    case FixedWord::non:
-      set("non", "non", "adverb", "does not change", "not", "negation");
-      row.expected = {adverb};
-      break;
-    case FixedWord::ne:
-      set("ne", "ne", "adverb", "does not change",
-          "not: the negation of a wish or an exhortation, with the subjunctive", "negation");
-      row.expected = {adverb, {.partOfSpeech = "CONJ"}};
-      break;
-    case FixedWord::umquam:
-      set("umquam", "umquam", "adverb", "does not change", "ever: ne umquam says never", "");
-      row.expected = {adverb};
-      break;
-    case FixedWord::noli:
-    case FixedWord::nolite: {
-      const bool one = word == FixedWord::noli;
-      set(one ? "noli" : "nolite", "nolo, nolle", "verb",
-          one ? "command, second person singular" : "command, second person plural",
-          "be unwilling: with an infinitive it forbids (do not...)", "negation (forbidding)");
-      row.expected = {{.partOfSpeech = "V",
-                       .number = one ? "S" : "P",
-                       .tense = "PRES",
-                       .voice = "ACTIVE",
-                       .mood = "IMP",
-                       .person = "2"}};
-      break;
-    }
-    case FixedWord::cur:
-      set("cur", "cur", "adverb", "does not change", "why?", "question word");
-      row.expected = {adverb};
-      break;
-    case FixedWord::quando:
-      set("quando", "quando", "adverb", "does not change", "when?", "question word");
-      row.expected = {adverb};
-      break;
-    case FixedWord::questionNe:
-      set("-ne", "-ne", "enclitic particle", "written onto the word it asks about",
-          "asks a question that expects yes or no", "question word");
-      row.expected = {{.partOfSpeech = "TACKON", .enclitic = "ne"}};
-      break;
-    case FixedWord::none:
-      break;
+  for (const UnchangingWord& u : kUnchangingWords) {
+    if (u.word != word) continue;
+    row.word = row.dictionaryForm = u.written;
+    row.partOfSpeech = u.partOfSpeech;
+    row.form = "does not change";
+    row.meaning = u.meaning;
+    row.part = u.part;
+    for (std::string_view pos : u.parserParts)
+      if (!pos.empty()) row.expected.push_back({.partOfSpeech = std::string(pos)});
+    return row;
+  }
+  if (word == FixedWord::noli || word == FixedWord::nolite) {
+    const bool one = word == FixedWord::noli;
+    row.word = one ? "noli" : "nolite";
+    row.dictionaryForm = "nolo, nolle";
+    row.partOfSpeech = "verb";
+    row.form = one ? "command, second person singular" : "command, second person plural";
+    row.meaning = "be unwilling: with an infinitive it forbids (do not...)";
+    row.part = "negation (forbidding)";
+    row.expected = {{.partOfSpeech = "V",
+                     .number = one ? "S" : "P",
+                     .tense = "PRES",
+                     .voice = "ACTIVE",
+                     .mood = "IMP",
+                     .person = "2"}};
+  } else if (word == FixedWord::questionNe) {
+    row.word = row.dictionaryForm = "-ne";
+    row.partOfSpeech = "enclitic particle";
+    row.form = "written onto the word it asks about";
+    row.meaning = "asks a question that expects yes or no";
+    row.part = "question word";
+    row.expected = {{.partOfSpeech = "TACKON", .enclitic = "ne"}};
   }
   return row;
 }
