@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <utility>
 
 #include "explain/explain_words.h"
 #include "render/latin_trace.h"
@@ -99,7 +100,7 @@ std::string thingPart(const Context& c, const TracedWord& w) {
   if (first == ThingId::second && w.caseCode == c.values.actedCase) {
     if (c.values.actedCase == Case::nominative) return base + " (what the first thing is)";
     if (c.values.actedCase != Case::accusative)
-      return base + " (the verb takes the " + std::string(caseName(c.values.actedCase)) + ")";
+      return base + " (the verb takes the " + std::string(codeWords(c.values.actedCase)) + ")";
   }
   return base;
 }
@@ -112,17 +113,17 @@ WordRow nounRow(const Context& c, const TracedWord& w) {
   row.dictionaryForm = undeclined
                            ? std::string(fieldOf(line, 0))
                            : std::string(fieldOf(line, 0)) + ", " + std::string(fieldOf(line, 1));
-  row.partOfSpeech = "noun, " + std::string(nounGenderName(gender));
+  row.partOfSpeech = "noun, " + std::string(codeWords(gender));
   row.meaning = c.lexicon.entryGloss("noun", w.entry);
   if (undeclined) {
     row.form = "undeclined";
     row.expected = {{.partOfSpeech = "N"}};
   } else {
-    row.form = joinWords({caseName(w.caseCode), numberName(w.number)});
+    row.form = joinWords({codeWords(w.caseCode), codeWords(w.number)});
     row.expected = {{.partOfSpeech = "N",
-                     .caseName = parserCase(w.caseCode),
-                     .number = parserNumber(w.number),
-                     .gender = parserNounGender(gender)}};
+                     .caseName = parserName(w.caseCode),
+                     .number = parserName(w.number),
+                     .gender = parserName(gender)}};
   }
   return row;
 }
@@ -133,8 +134,8 @@ WordRow adjectiveRow(const Context& c, const TracedWord& w) {
   row.dictionaryForm = threeGenders(line);
   row.partOfSpeech = "adjective";
   row.meaning = c.lexicon.entryGloss("adjective", w.entry);
-  const std::string_view degree = w.degree == Degree::positive ? "" : degreeName(w.degree);
-  row.form = joinWords({caseName(w.caseCode), numberName(w.number), genderName(w.gender)});
+  const std::string_view degree = w.degree == Degree::positive ? "" : codeWords(w.degree);
+  row.form = joinWords({codeWords(w.caseCode), codeWords(w.number), codeWords(w.gender)});
   if (!degree.empty()) row.form += ", " + std::string(degree);
   if (indeclinable(line)) {
     row.form += " (the same form in every case)";
@@ -142,10 +143,10 @@ WordRow adjectiveRow(const Context& c, const TracedWord& w) {
     return row;
   }
   ParserForm form{.partOfSpeech = "ADJ",
-                  .caseName = parserCase(w.caseCode),
-                  .number = parserNumber(w.number),
-                  .gender = parserGender(w.gender),
-                  .degree = parserDegree(w.degree)};
+                  .caseName = parserName(w.caseCode),
+                  .number = parserName(w.number),
+                  .gender = parserName(w.gender),
+                  .degree = parserName(w.degree)};
   row.expected = {form};
   form.partOfSpeech = "NUM";  // the numerals the parser knows as such ("unus")
   row.expected.push_back(form);
@@ -160,13 +161,13 @@ WordRow pronounRow(const Context& c, const TracedWord& w) {
   row.partOfSpeech = "pronoun";
   row.meaning = c.lexicon.entryGloss("pronoun", w.entry);
   row.form = joinWords(
-      {caseName(w.caseCode), numberName(w.number), genderless ? "" : genderName(w.gender)});
+      {codeWords(w.caseCode), codeWords(w.number), genderless ? "" : codeWords(w.gender)});
   if (w.objectiveGenitive) row.form += " (the objective genitive)";
   for (std::string_view pos : {"PRON", "PACK", "ADJ"})
     row.expected.push_back({.partOfSpeech = std::string(pos),
-                            .caseName = parserCase(w.caseCode),
-                            .number = parserNumber(w.number),
-                            .gender = genderless ? "" : parserGender(w.gender)});
+                            .caseName = parserName(w.caseCode),
+                            .number = parserName(w.number),
+                            .gender = genderless ? "" : parserName(w.gender)});
   return row;
 }
 
@@ -183,7 +184,7 @@ WordRow adverbRow(const Context& c, const TracedWord& w) {
 WordRow prepositionRow(const Context& c, const TracedWord& w) {
   WordRow row;
   const std::string preposition(c.lexicon.prepositionForm(w.entry));
-  const std::string_view governed = caseName(c.values.prepCaseCode);
+  const std::string_view governed = codeWords(c.values.prepCaseCode);
   row.dictionaryForm = preposition + " + " + std::string(governed);
   row.partOfSpeech = "preposition";
   row.form = "takes the " + std::string(governed);
@@ -212,7 +213,7 @@ std::string actPart(const Context& c, const TracedWord& w) {
   std::string part = "act";
   if (w.verbWord != VerbWord::whole) {
     const std::string tense = joinWords(
-        {tenseName(w.compoundTense), w.compoundMood == Mood::subjunctive ? "subjunctive" : ""});
+        {codeWords(w.compoundTense), w.compoundMood == Mood::subjunctive ? "subjunctive" : ""});
     part += w.verbWord == VerbWord::participle ? " (" + tense + ": participle with a form of sum)"
                                                : " (" + tense + ": sum with the participle)";
   } else if (w.part == MottoPart::helperInfinitive) {
@@ -223,6 +224,17 @@ std::string actPart(const Context& c, const TracedWord& w) {
   return part;
 }
 
+// The row of a word read from each lexicon table.
+using RowMaker = WordRow (*)(const Context&, const TracedWord&);
+constexpr std::pair<WordSource, RowMaker> kRowMakers[] = {
+    {WordSource::noun, nounRow},
+    {WordSource::adjective, adjectiveRow},
+    {WordSource::pronoun, pronounRow},
+    {WordSource::adverb, adverbRow},
+    {WordSource::preposition, prepositionRow},
+    {WordSource::verb, verbRow},
+};
+
 WordRow rowOf(const Context& c, const TracedWord& w) {
   if (w.fixed != FixedWord::none) {
     WordRow row = fixedWordRow(w.fixed);
@@ -230,28 +242,8 @@ WordRow rowOf(const Context& c, const TracedWord& w) {
     return row;
   }
   WordRow row;
-  switch (w.source) {
-    case WordSource::noun:
-      row = nounRow(c, w);
-      break;
-    case WordSource::adjective:
-      row = adjectiveRow(c, w);
-      break;
-    case WordSource::pronoun:
-      row = pronounRow(c, w);
-      break;
-    case WordSource::adverb:
-      row = adverbRow(c, w);
-      break;
-    case WordSource::preposition:
-      row = prepositionRow(c, w);
-      break;
-    case WordSource::verb:
-      row = verbRow(c, w);
-      break;
-    case WordSource::fixed:
-      break;
-  }
+  for (auto [source, makeRow] : kRowMakers)
+    if (source == w.source) row = makeRow(c, w);
   switch (w.part) {
     case MottoPart::thing:
       row.part = thingPart(c, w);

@@ -1,6 +1,7 @@
 // The sheet as text, for the command line and the stored sheets of the
 // examples.
 #include <algorithm>
+#include <array>
 
 #include "explain/explain.h"
 #include "explain/parser_check.h"
@@ -9,16 +10,11 @@ namespace lexorra::explain {
 
 namespace {
 
+// The verdict column in the order of Verdict: "-" for a row not checked.
 std::string_view verdictName(Verdict verdict) {
-  switch (verdict) {
-    case Verdict::confirmed:
-      return "confirmed";
-    case Verdict::notConfirmed:
-      return "not confirmed";
-    case Verdict::notChecked:
-      break;
-  }
-  return "-";
+  static constexpr std::array<std::string_view, 3> kNames = {"confirmed", "not confirmed", "-"};
+  const auto i = static_cast<std::size_t>(verdict);
+  return i < kNames.size() ? kNames[i] : "-";
 }
 
 std::string padded(std::string_view cell, std::size_t width) {

@@ -8,99 +8,57 @@ namespace lexorra::explain {
 
 namespace {
 
-template <typename Code, std::size_t N>
-std::string abbreviation(const std::array<std::string_view, N>& names, Code value) {
-  const int i = code(value);
-  return i >= 0 && static_cast<std::size_t>(i) < N ? std::string(names[static_cast<std::size_t>(i)])
-                                                   : std::string();
-}
-
 std::string personNumber(Person person, Number number) {
-  return std::string(personName(person)) + " " + std::string(numberName(number));
-}
-
-std::string parserPerson(Person person) {
-  return person == Person::none ? "" : std::to_string(code(person));
+  return std::string(codeWords(person)) + " " + std::string(codeWords(number));
 }
 
 // The perfect-in-form verbs (odi) store perfect forms in the present's
 // places, which the parser calls perfect.
 Tense formTense(Tense tense, const VerbLine& line) {
   if (!line.perfectInForm) return tense;
-  switch (tense) {
-    case Tense::present:
-      return Tense::perfect;
-    case Tense::imperfect:
-      return Tense::pluperfect;
-    case Tense::future:
-      return Tense::futurePerfect;
-    default:
-      return tense;
-  }
+  return perfectTenseOf(tense).value_or(tense);
 }
 
 std::string voiceWords(const VerbLine& line, Voice voice) {
   if (line.deponent) return "(deponent)";
-  return std::string(voiceName(voice));
+  return std::string(codeWords(voice));
 }
 
 std::string parserVoice(const VerbLine& line, Voice voice) {
   if (line.deponent) return "DEP";
-  return voice == Voice::active ? "ACTIVE" : "PASSIVE";
+  return parserName(voice);
 }
 
 std::string perfectInFormNote(const VerbLine& line) {
   return line.perfectInForm ? " (perfect in form, present in meaning)" : "";
 }
 
+// The fixed words that never change: their dictionary form is the word as
+// written. `parserParts` are the parser's parts of speech that confirm one.
+struct UnchangingWord {
+  FixedWord word;
+  std::string_view written;
+  std::string_view partOfSpeech;
+  std::string_view meaning;
+  std::string_view part;
+  std::array<std::string_view, 2> parserParts;
+};
+
+constexpr UnchangingWord kUnchangingWords[] = {
+    {FixedWord::et, "et", "conjunction", "and", "linked by et", {"CONJ"}},
+    {FixedWord::non, "non", "adverb", "not", "negation", {"ADV"}},
+    {FixedWord::ne,
+     "ne",
+     "adverb",
+     "not: the negation of a wish or an exhortation, with the subjunctive",
+     "negation",
+     {"ADV", "CONJ"}},
+    {FixedWord::umquam, "umquam", "adverb", "ever: ne umquam says never", "", {"ADV"}},
+    {FixedWord::cur, "cur", "adverb", "why?", "question word", {"ADV"}},
+    {FixedWord::quando, "quando", "adverb", "when?", "question word", {"ADV"}},
+};
+
 }  // namespace
-
-NounGender nounGenderOfLine(std::string_view line) {
-  NounGender gender = NounGender::masculine;
-  if (text::contains(line, " M ")) gender = NounGender::masculine;
-  if (text::contains(line, " F ")) gender = NounGender::feminine;
-  if (text::contains(line, " N ")) gender = NounGender::neuter;
-  if (text::contains(line, " C ")) gender = NounGender::common;
-  return gender;
-}
-
-std::string_view nounGenderName(NounGender gender) {
-  static constexpr std::array<std::string_view, 4> kNames = {"masculine", "feminine", "neuter",
-                                                             "common"};
-  return kNames[static_cast<std::size_t>(gender)];
-}
-
-std::string parserCase(Case value) {
-  static constexpr std::array<std::string_view, 7> kNames = {"",    "NOM", "GEN", "ABL",
-                                                             "DAT", "ACC", "VOC"};
-  return abbreviation(kNames, value);
-}
-
-std::string parserNumber(Number value) {
-  static constexpr std::array<std::string_view, 2> kNames = {"S", "P"};
-  return abbreviation(kNames, value);
-}
-
-std::string parserGender(Gender value) {
-  static constexpr std::array<std::string_view, 3> kNames = {"M", "F", "N"};
-  return abbreviation(kNames, value);
-}
-
-std::string parserNounGender(NounGender value) {
-  static constexpr std::array<std::string_view, 4> kNames = {"M", "F", "N", "C"};
-  return std::string(kNames[static_cast<std::size_t>(value)]);
-}
-
-std::string parserDegree(Degree value) {
-  static constexpr std::array<std::string_view, 3> kNames = {"POS", "COMP", "SUPER"};
-  return abbreviation(kNames, value);
-}
-
-std::string parserTense(Tense value) {
-  static constexpr std::array<std::string_view, 6> kNames = {"PRES", "PERF", "PLUP",
-                                                             "IMPF", "FUT",  "FUTP"};
-  return abbreviation(kNames, value);
-}
 
 VerbLine verbLineOf(std::string_view line) {
   const std::string_view kind = text::fieldAt(line, 4).value_or("");
@@ -111,35 +69,35 @@ VerbFormWords verbFormWords(const TracedWord& w, const VerbLine& line) {
   using Kind = VerbFormMaking::Kind;
   const VerbQuery& q = w.verb;
   if (w.verbWord == VerbWord::participle) {
-    return {"perfect participle, nominative " + std::string(numberName(w.number)) + " " +
-                std::string(genderName(w.gender)),
+    return {"perfect participle, nominative " + std::string(codeWords(w.number)) + " " +
+                std::string(codeWords(w.gender)),
             {{.partOfSpeech = "VPAR",
               .caseName = "NOM",
-              .number = parserNumber(w.number),
-              .gender = parserGender(w.gender),
+              .number = parserName(w.number),
+              .gender = parserName(w.gender),
               .tense = "PERF"}}};
   }
   const std::string voice = parserVoice(line, q.voice);
-  const std::string tense = parserTense(formTense(q.tense, line));
+  const std::string tense = parserName(formTense(q.tense, line));
   switch (w.verbKind) {
     case Kind::stored:
       if (q.person == Person::none)
-        return {std::string(tenseName(q.tense)) + " infinitive " + voiceWords(line, q.voice) +
+        return {std::string(codeWords(q.tense)) + " infinitive " + voiceWords(line, q.voice) +
                     perfectInFormNote(line),
                 {{.partOfSpeech = "V", .tense = tense, .voice = voice, .mood = "INF"}}};
-      return {std::string(tenseName(q.tense)) + " " + std::string(moodName(q.mood)) + " " +
+      return {std::string(codeWords(q.tense)) + " " + std::string(codeWords(q.mood)) + " " +
                   voiceWords(line, q.voice) + ", " + personNumber(q.person, q.number) +
                   perfectInFormNote(line),
               {{.partOfSpeech = "V",
-                .number = parserNumber(q.number),
+                .number = parserName(q.number),
                 .tense = tense,
                 .voice = voice,
-                .mood = q.mood == Mood::subjunctive ? "SUB" : "IND",
-                .person = parserPerson(q.person)}}};
+                .mood = parserName(q.mood),
+                .person = parserName(q.person)}}};
     case Kind::imperative:
-      return {"command, second person " + std::string(numberName(q.number)),
+      return {"command, second person " + std::string(codeWords(q.number)),
               {{.partOfSpeech = "V",
-                .number = parserNumber(q.number),
+                .number = parserName(q.number),
                 .tense = "PRES",
                 .voice = voice,
                 .mood = "IMP",
@@ -147,11 +105,11 @@ VerbFormWords verbFormWords(const TracedWord& w, const VerbLine& line) {
     case Kind::subjunctive:
       return {"present subjunctive (a command: let...), " + personNumber(q.person, q.number),
               {{.partOfSpeech = "V",
-                .number = parserNumber(q.number),
-                .tense = parserTense(formTense(Tense::present, line)),
+                .number = parserName(q.number),
+                .tense = parserName(formTense(Tense::present, line)),
                 .voice = voice,
                 .mood = "SUB",
-                .person = parserPerson(q.person)}}};
+                .person = parserName(q.person)}}};
     case Kind::headForm:
       return {"the verb's head form", {{.partOfSpeech = "V"}}};
     case Kind::none:
@@ -163,69 +121,44 @@ VerbFormWords verbFormWords(const TracedWord& w, const VerbLine& line) {
 
 std::vector<ParserForm> prepositionExpectation(std::string_view preposition, Case governed) {
   if (preposition == "gratia") return {{.partOfSpeech = "N", .caseName = "ABL", .number = "S"}};
-  return {{.partOfSpeech = "PREP", .caseName = parserCase(governed)}};
+  return {{.partOfSpeech = "PREP", .caseName = parserName(governed)}};
 }
 
 WordRow fixedWordRow(FixedWord word) {
   WordRow row;
   row.fixed = true;
-  auto set = [&](std::string_view written, std::string_view dictionary, std::string_view pos,
-                 std::string_view form, std::string_view meaning, std::string_view part) {
-    row.word = written;
-    row.dictionaryForm = dictionary;
-    row.partOfSpeech = pos;
-    row.form = form;
-    row.meaning = meaning;
-    row.part = part;
-  };
-  const ParserForm adverb{.partOfSpeech = "ADV"};
-  switch (word) {
-    case FixedWord::et:
-      set("et", "et", "conjunction", "does not change", "and", "linked by et");
-      row.expected = {{.partOfSpeech = "CONJ"}};
-      break;
-    case FixedWord::non:
-      set("non", "non", "adverb", "does not change", "not", "negation");
-      row.expected = {adverb};
-      break;
-    case FixedWord::ne:
-      set("ne", "ne", "adverb", "does not change",
-          "not: the negation of a wish or an exhortation, with the subjunctive", "negation");
-      row.expected = {adverb, {.partOfSpeech = "CONJ"}};
-      break;
-    case FixedWord::umquam:
-      set("umquam", "umquam", "adverb", "does not change", "ever: ne umquam says never", "");
-      row.expected = {adverb};
-      break;
-    case FixedWord::noli:
-    case FixedWord::nolite: {
-      const bool one = word == FixedWord::noli;
-      set(one ? "noli" : "nolite", "nolo, nolle", "verb",
-          one ? "command, second person singular" : "command, second person plural",
-          "be unwilling: with an infinitive it forbids (do not...)", "negation (forbidding)");
-      row.expected = {{.partOfSpeech = "V",
-                       .number = one ? "S" : "P",
-                       .tense = "PRES",
-                       .voice = "ACTIVE",
-                       .mood = "IMP",
-                       .person = "2"}};
-      break;
-    }
-    case FixedWord::cur:
-      set("cur", "cur", "adverb", "does not change", "why?", "question word");
-      row.expected = {adverb};
-      break;
-    case FixedWord::quando:
-      set("quando", "quando", "adverb", "does not change", "when?", "question word");
-      row.expected = {adverb};
-      break;
-    case FixedWord::questionNe:
-      set("-ne", "-ne", "enclitic particle", "written onto the word it asks about",
-          "asks a question that expects yes or no", "question word");
-      row.expected = {{.partOfSpeech = "TACKON", .enclitic = "ne"}};
-      break;
-    case FixedWord::none:
-      break;
+  for (const UnchangingWord& u : kUnchangingWords) {
+    if (u.word != word) continue;
+    row.word = row.dictionaryForm = u.written;
+    row.partOfSpeech = u.partOfSpeech;
+    row.form = "does not change";
+    row.meaning = u.meaning;
+    row.part = u.part;
+    for (std::string_view pos : u.parserParts)
+      if (!pos.empty()) row.expected.push_back({.partOfSpeech = std::string(pos)});
+    return row;
+  }
+  if (word == FixedWord::noli || word == FixedWord::nolite) {
+    const bool one = word == FixedWord::noli;
+    row.word = one ? "noli" : "nolite";
+    row.dictionaryForm = "nolo, nolle";
+    row.partOfSpeech = "verb";
+    row.form = one ? "command, second person singular" : "command, second person plural";
+    row.meaning = "be unwilling: with an infinitive it forbids (do not...)";
+    row.part = "negation (forbidding)";
+    row.expected = {{.partOfSpeech = "V",
+                     .number = one ? "S" : "P",
+                     .tense = "PRES",
+                     .voice = "ACTIVE",
+                     .mood = "IMP",
+                     .person = "2"}};
+  } else if (word == FixedWord::questionNe) {
+    row.word = row.dictionaryForm = "-ne";
+    row.partOfSpeech = "enclitic particle";
+    row.form = "written onto the word it asks about";
+    row.meaning = "asks a question that expects yes or no";
+    row.part = "question word";
+    row.expected = {{.partOfSpeech = "TACKON", .enclitic = "ne"}};
   }
   return row;
 }

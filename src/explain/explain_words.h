@@ -12,19 +12,12 @@
 
 namespace lexorra::explain {
 
-// The gender letter a noun line carries; of several the last of M, F, N, C
-// wins, as the lexicon's own look-up reads it.
-enum class NounGender { masculine, feminine, neuter, common };
-NounGender nounGenderOfLine(std::string_view nounLine);
-std::string_view nounGenderName(NounGender gender);
-
-// The parser's abbreviations ("ABL", "P", "F", "COMP", "FUTP", "SUB").
-std::string parserCase(Case value);
-std::string parserNumber(Number value);
-std::string parserGender(Gender value);
-std::string parserNounGender(NounGender value);  // "C" for a common noun
-std::string parserDegree(Degree value);
-std::string parserTense(Tense value);
+// The parser's abbreviation of a code ("ABL", "P", "F", "C" for a common
+// noun, "COMP", "FUTP", "SUB"); "" for a code it does not write.
+template <NamedCode Code>
+std::string parserName(Code value) {
+  return std::string(codeAbbreviation(value));
+}
 
 // What a verb line says about all its forms (field 4).
 struct VerbLine {

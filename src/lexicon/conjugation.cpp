@@ -35,24 +35,15 @@ long personSlot(Person person, Number number) {
   return 0;
 }
 
-// Tense of verb 0 that carries a compound ("tbc") form of the given tense.
+// Tense of verb 0 that carries a compound ("tbc") form of the given tense:
+// the present-stem tense a perfect-stem one pairs with, else the command.
 Tense auxiliaryTense(Tense tense) {
-  switch (tense) {
-    case Tense::perfect:
-      return Tense::present;
-    case Tense::pluperfect:
-      return Tense::imperfect;
-    case Tense::futurePerfect:
-      return Tense::future;
-    default:
-      return Tense::command;
-  }
+  return presentTenseOf(tense).value_or(Tense::command);
 }
 
 // The tenses whose "tbc" forms are compounds.
 bool hasCompoundForms(Tense tense) {
-  return tense == Tense::perfect || tense == Tense::pluperfect || tense == Tense::futurePerfect ||
-         tense == Tense::command;
+  return presentTenseOf(tense).has_value() || tense == Tense::command;
 }
 
 constexpr long kPresentActiveIndicative2ndPlural = 6 + 0 + 0 + 0 + 5;
@@ -62,7 +53,8 @@ constexpr long kPerfectParticiple = 156;
 // How a form that a line gives (storedVerbForm) was made.
 VerbFormMaking::Kind kindOf(const VerbQuery& q, long field) {
   using Kind = VerbFormMaking::Kind;
-  if (q.tense == Tense::command) return q.person == Person::second ? Kind::imperative : Kind::subjunctive;
+  if (q.tense == Tense::command)
+    return q.person == Person::second ? Kind::imperative : Kind::subjunctive;
   return field == 0 ? Kind::headForm : Kind::stored;
 }
 

@@ -3,6 +3,9 @@
 // turns into a field position by `code()` and back by a cast.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <optional>
 #include <ostream>
 #include <string_view>
 #include <type_traits>
@@ -22,6 +25,8 @@ enum class Case {
 
 enum class Number { singular = 0, plural = 1 };
 enum class Gender { masculine = 0, feminine = 1, neuter = 2 };
+// The gender letter of a noun line, which may also say "common" (C).
+enum class NounGender { masculine = 0, feminine = 1, neuter = 2, common = 3 };
 enum class Degree { positive = 0, comparative = 1, superlative = 2 };
 
 enum class Tense {
@@ -44,6 +49,12 @@ constexpr int code(Code value) {
   return static_cast<int>(value);
 }
 
+// The tenses of the perfect stem paired with the present-stem tenses they
+// mirror: present and perfect, imperfect and pluperfect, future and future
+// perfect. Nothing for a tense outside the pairs.
+std::optional<Tense> perfectTenseOf(Tense presentStemTense);
+std::optional<Tense> presentTenseOf(Tense perfectStemTense);
+
 // What a verb form is asked for; `{}` is the present active infinitive.
 // A compound form (perfect participle and "to be") makes its participle
 // agree with `participleGender` and `number`.
@@ -56,25 +67,84 @@ struct VerbQuery {
   Gender participleGender = Gender::masculine;
 };
 
-// English names of the codes ("ablative", "plural", "future perfect"); an
-// integer outside the enumeration gives "".
-std::string_view caseName(Case value);
-std::string_view numberName(Number value);
-std::string_view genderName(Gender value);
-std::string_view degreeName(Degree value);
-std::string_view tenseName(Tense value);
-std::string_view moodName(Mood value);
-std::string_view voiceName(Voice value);
-std::string_view personName(Person value);
+// The names of the values of an enumeration, in the order of their codes:
+// in words ("ablative", "plural", "future perfect") and as the Latin parser
+// abbreviates them ("ABL", "P", "FUTP"; "" where it writes none).
+template <std::size_t N>
+struct CodeNames {
+  std::array<std::string_view, N> words;
+  std::array<std::string_view, N> abbreviations;
+};
 
-// For test and error messages.
-std::ostream& operator<<(std::ostream& out, Case value);
-std::ostream& operator<<(std::ostream& out, Number value);
-std::ostream& operator<<(std::ostream& out, Gender value);
-std::ostream& operator<<(std::ostream& out, Degree value);
-std::ostream& operator<<(std::ostream& out, Tense value);
-std::ostream& operator<<(std::ostream& out, Mood value);
-std::ostream& operator<<(std::ostream& out, Voice value);
-std::ostream& operator<<(std::ostream& out, Person value);
+template <typename Code>
+inline constexpr CodeNames<0> kCodeNames{};
+
+// The parser reads the sixth case as the vocative.
+template <>
+inline constexpr CodeNames<7> kCodeNames<Case> = {
+    .words = {"no case", "nominative", "genitive", "ablative", "dative", "accusative",
+              "sixth case"},
+    .abbreviations = {"", "NOM", "GEN", "ABL", "DAT", "ACC", "VOC"}};
+template <>
+inline constexpr CodeNames<2> kCodeNames<Number> = {.words = {"singular", "plural"},
+                                                    .abbreviations = {"S", "P"}};
+template <>
+inline constexpr CodeNames<3> kCodeNames<Gender> = {.words = {"masculine", "feminine", "neuter"},
+                                                    .abbreviations = {"M", "F", "N"}};
+template <>
+inline constexpr CodeNames<4> kCodeNames<NounGender> = {
+    .words = {"masculine", "feminine", "neuter", "common"}, .abbreviations = {"M", "F", "N", "C"}};
+template <>
+inline constexpr CodeNames<3> kCodeNames<Degree> = {
+    .words = {"positive", "comparative", "superlative"}, .abbreviations = {"POS", "COMP", "SUPER"}};
+template <>
+inline constexpr CodeNames<7> kCodeNames<Tense> = {
+    .words = {"present", "perfect", "pluperfect", "imperfect", "future", "future perfect",
+              "command"},
+    .abbreviations = {"PRES", "PERF", "PLUP", "IMPF", "FUT", "FUTP", ""}};
+template <>
+inline constexpr CodeNames<2> kCodeNames<Mood> = {.words = {"indicative", "subjunctive"},
+                                                  .abbreviations = {"IND", "SUB"}};
+template <>
+inline constexpr CodeNames<2> kCodeNames<Voice> = {.words = {"active", "passive"},
+                                                   .abbreviations = {"ACTIVE", "PASSIVE"}};
+template <>
+inline constexpr CodeNames<4> kCodeNames<Person> = {
+    .words = {"no person", "first person", "second person", "third person"},
+    .abbreviations = {"", "1", "2", "3"}};
+
+// An enumeration whose values have names.
+template <typename Code>
+concept NamedCode = std::is_enum_v<Code> && !kCodeNames<Code>.words.empty();
+
+// The name of `value` in one of its enumeration's lists; "" for an integer
+// outside the enumeration.
+template <typename Code, std::size_t N>
+constexpr std::string_view nameIn(const std::array<std::string_view, N>& names, Code value) {
+  const int i = code(value);
+  return i >= 0 && static_cast<std::size_t>(i) < N ? names[static_cast<std::size_t>(i)]
+                                                   : std::string_view{};
+}
+
+// The code in words: "ablative", "plural", "future perfect".
+template <NamedCode Code>
+constexpr std::string_view codeWords(Code value) {
+  return nameIn(kCodeNames<Code>.words, value);
+}
+
+// The code as the Latin parser abbreviates it: "ABL", "P", "FUTP".
+template <NamedCode Code>
+constexpr std::string_view codeAbbreviation(Code value) {
+  return nameIn(kCodeNames<Code>.abbreviations, value);
+}
+
+// For test and error messages: the name in words, or the integer of a code
+// outside the enumeration.
+template <NamedCode Code>
+std::ostream& operator<<(std::ostream& out, Code value) {
+  const std::string_view words = codeWords(value);
+  if (words.empty()) return out << code(value);
+  return out << words;
+}
 
 }  // namespace lexorra

@@ -95,6 +95,10 @@ std::string expandLine(std::string_view line);
 
 struct StoredEntry;
 
+// The gender a noun line's letter gives: of several of " M ", " F ", " N ",
+// " C " the last in this list wins; masculine when there is none.
+NounGender nounGenderOfLine(std::string_view nounLine);
+
 class Lexicon {
  public:
   // An empty lexicon: every entry of every table is the empty string.
@@ -111,6 +115,7 @@ class Lexicon {
   // The stored entry (after expansion and trimming); "" past the file's end.
   std::string_view line(Table table, std::size_t position) const;
 
+  // The noun's gender for agreement: a common noun counts as neuter.
   Gender nounGender(LexIndex index) const;
   std::string_view nounForm(LexIndex index, Case caseCode, Number number) const;
   std::string_view pronounForm(LexIndex index, Case caseCode, Number number, Gender gender) const;

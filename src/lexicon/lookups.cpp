@@ -9,6 +9,7 @@
 // caseOffset of caseCode 1..6 (NOM GEN ABL DAT ACC sixth) is 0 2 5 4 3 1:
 // a block of six pronoun or adjective forms runs NOM sixth GEN ACC DAT ABL.
 #include <array>
+#include <utility>
 
 #include "lexicon/entries.h"
 #include "lexicon/lexicon.h"
@@ -53,17 +54,25 @@ const TableInfo* tableOfKind(std::string_view kind) {
 
 }  // namespace
 
+NounGender nounGenderOfLine(std::string_view nounLine) {
+  static constexpr std::pair<std::string_view, NounGender> kLetters[] = {
+      {" M ", NounGender::masculine},
+      {" F ", NounGender::feminine},
+      {" N ", NounGender::neuter},
+      {" C ", NounGender::common},
+  };
+  NounGender gender = NounGender::masculine;
+  for (auto [letter, given] : kLetters)
+    if (text::contains(nounLine, letter)) gender = given;
+  return gender;
+}
+
 Gender Lexicon::nounGender(LexIndex index) const {
   if (index.isBlank()) return Gender::neuter;
-  std::string_view line = entry(Table::noun, index).line;
-  // Of several markers the last of this list wins; common gender counts as
-  // neuter.
-  Gender gender = Gender::masculine;
-  if (text::contains(line, " M ")) gender = Gender::masculine;
-  if (text::contains(line, " F ")) gender = Gender::feminine;
-  if (text::contains(line, " N ")) gender = Gender::neuter;
-  if (text::contains(line, " C ")) gender = Gender::neuter;
-  return gender;
+  const NounGender gender = nounGenderOfLine(entry(Table::noun, index).line);
+  if (gender == NounGender::masculine) return Gender::masculine;
+  if (gender == NounGender::feminine) return Gender::feminine;
+  return Gender::neuter;
 }
 
 std::string_view Lexicon::nounForm(LexIndex index, Case caseCode, Number number) const {

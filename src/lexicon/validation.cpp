@@ -118,10 +118,10 @@ void checkAuxiliaryVerb(const StoredEntry& verb0) {
           const StoredVerbForm form = storedVerbForm(verb0, query);
           const bool latinHasNone = tense == Tense::future && mood == Mood::subjunctive;
           if (!isCompoundMarker(form.text) && (form.text != "-" || latinHasNone)) continue;
-          std::string what = std::string(tenseName(tense));
-          if (tense != Tense::command) what += " " + std::string(moodName(mood));
+          std::string what = std::string(codeWords(tense));
+          if (tense != Tense::command) what += " " + std::string(codeWords(mood));
           if (person != Person::none)
-            what += ", " + std::string(personName(person)) + " " + std::string(numberName(number));
+            what += ", " + std::string(codeWords(person)) + " " + std::string(codeWords(number));
           refuse(info, 0,
                  "field " + std::to_string(form.field) + " reads " + inQuotes(form.text) +
                      ", but \"to be\" must have a form of its own there (the " + what +

@@ -155,16 +155,11 @@ const ComparisonStyle& comparisonStyle(Comparison comparison) {
   return kComparisonStyles[static_cast<std::size_t>(comparison)];
 }
 
+// The comparison after `comparison` in the order of kComparisonStyles; the
+// first comes again after the last.
 Comparison nextComparison(Comparison comparison) {
-  switch (comparison) {
-    case Comparison::none:
-      return Comparison::more;
-    case Comparison::more:
-      return Comparison::most;
-    case Comparison::most:
-      return Comparison::none;
-  }
-  return Comparison::none;
+  const std::size_t next = (static_cast<std::size_t>(comparison) + 1) % kComparisonStyles.size();
+  return static_cast<Comparison>(next);
 }
 
 std::string adjectiveCaption(Comparison comparison, std::string_view headword) {

@@ -1,5 +1,6 @@
 #include "example_builder.h"
 
+#include <utility>
 #include <vector>
 
 #include "editor/menus.h"
@@ -23,21 +24,18 @@ std::vector<std::string_view> formsOf(std::string_view form) {
   return parts;
 }
 
+// The lexicon table of each kind of word an example names.
+constexpr std::pair<SlotKind, Table> kWordTables[] = {
+    {SlotKind::noun, Table::noun},
+    {SlotKind::verb, Table::verb},
+    {SlotKind::adjective, Table::adjective},
+    {SlotKind::adverb, Table::adverb},
+    {SlotKind::preposition, Table::preposition},
+};
+
 Table tableOf(SlotKind kind) {
-  switch (kind) {
-    case SlotKind::noun:
-      return Table::noun;
-    case SlotKind::verb:
-      return Table::verb;
-    case SlotKind::adjective:
-      return Table::adjective;
-    case SlotKind::adverb:
-      return Table::adverb;
-    case SlotKind::preposition:
-      return Table::preposition;
-    default:
-      break;
-  }
+  for (auto [slotKind, table] : kWordTables)
+    if (slotKind == kind) return table;
   throw ExampleError("a word of no lexicon table");
 }
 
