@@ -250,9 +250,7 @@ TEST_F(MainWindow, AMissingExampleFileIsReportedAndChangesNothing) {
   tick("actorTickBox");
   answerNextMenu("ExamA");
   click(form().button("Command2"));
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_TRUE(messages.messages[0].text.contains("ex_i_love_you"))
-      << messages.messages[0].text.toStdString();
+  expectOneMessageSaying("ex_i_love_you");
   EXPECT_EQ(state().actorTickBox.Value, 1);
   EXPECT_TRUE(label("actorPronounText")->isVisible());
 }
@@ -323,13 +321,11 @@ namespace {
 // and the program goes on.
 TEST_F(MainWindow, ATagOutsideTheLexiconIsReportedOnce) {
   tick("actorTickBox");
-  state().actorNounText.Tag = "99999999";
-  state().actorNounText.Caption = "thing";
+  giveUnknownTag(state().actorNounText, "thing");
   ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.messages.empty(); }, 400));
   QTest::qWait(600);
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_TRUE(messages.messages[0].text.contains("cannot be shown in Latin"));
-  EXPECT_EQ(state().actorNounText.Tag, "99999999");
+  expectOneMessageSaying("cannot be shown in Latin");
+  EXPECT_EQ(state().actorNounText.Tag, kUnknownTag);
   EXPECT_TRUE(form().isVisible());
 }
 

@@ -268,16 +268,14 @@ TEST_F(Pickers, ARenderFailingAfterAChoiceIsReported) {
   form().timer()->stop();
   tick("actorTickBox");
   tick("actionTickBoc");
-  state().verbText.Tag = "99999999";
-  state().verbText.Caption = "do";
+  giveUnknownTag(state().verbText, "do");
   clickSlot("actorNounText");
   search(*program->nounPicker, "love");
   QTest::keyClick(program->nounPicker->searchBox(), Qt::Key_Return);
   EXPECT_FALSE(program->nounPicker->isVisible());
   EXPECT_TRUE(form().isEnabled());
   EXPECT_EQ(label("actorNounText")->text(), q("love"));
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_TRUE(messages.messages[0].text.contains("cannot be shown in Latin"));
+  expectOneMessageSaying("cannot be shown in Latin");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <deque>
 #include <filesystem>
 #include <memory>
@@ -35,6 +36,15 @@ inline std::string missingDataFile() {
   return {};
 }
 
+// Whether the example motto files have been delivered beside the tests.
+inline bool examplesDelivered() {
+  return std::filesystem::exists(std::filesystem::path(LEXORRA_BIN_DIR) / "ex_love_is_blind");
+}
+inline constexpr const char* kNoExamples = "the example motto files have not been delivered yet";
+
+// A tag that no lexicon entry has, as a damaged motto file may hold.
+inline constexpr const char* kUnknownTag = "99999999";
+
 // Answers the file dialogs while it lives: each dialog takes the next answer
 // (an empty text cancels) and is recorded with what it proposed.
 class FileDialogAnswers {
@@ -57,12 +67,22 @@ class FileDialogAnswers {
   std::vector<Asked> asked;
 };
 
-class ProgramTest : public ::testing::Test {
+// The application of the window tests, with every delivered data file
+// beside the tests; without one, the test is skipped.
+class DeliveredDataTest : public ::testing::Test {
  protected:
   void SetUp() override {
     application();
     if (std::string missing = missingDataFile(); !missing.empty())
-      GTEST_SKIP() << missing << " has not been delivered yet; the program cannot start";
+      GTEST_SKIP() << missing << " has not been delivered yet";
+  }
+};
+
+class ProgramTest : public DeliveredDataTest {
+ protected:
+  void SetUp() override {
+    DeliveredDataTest::SetUp();
+    if (IsSkipped()) return;
     program = app::createProgram();
     // Saved mottos go to a folder of the test's own, not the documents folder.
     program->form->setMottoFolder(home() / "Documents" / "Lexorra");
@@ -114,6 +134,35 @@ class ProgramTest : public ::testing::Test {
     return QTest::qWaitFor(condition, 250 + 150);
   }
 
+  // Loads an example from the Examples menu ("ExamM" is "Love is blind"),
+  // settled as a second later.
+  void example(const char* item) {
+    answerNextMenu(q(item));
+    click(form().button("Command2"));
+    settle();
+  }
+  // Loads an example from the Examples menu; true when its Latin shows
+  // within one refresh tick.
+  bool exampleShownWithinOneTick(const char* item) {
+    answerNextMenu(q(item));
+    click(form().button("Command2"));
+    const std::string before = state().finalLatin;
+    return withinOneTick([&] { return state().finalLatin != before; });
+  }
+
+  // The slot holds a tag that the lexicon does not have, under `caption`.
+  void giveUnknownTag(WordSlot& slot, const char* caption) {
+    slot.Tag = kUnknownTag;
+    slot.Caption = caption;
+  }
+
+  // Exactly one message box was shown, and it says `words`.
+  void expectOneMessageSaying(const char* words) {
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(messages.messages[0].text.contains(q(words)))
+        << messages.messages[0].text.toStdString();
+  }
+
   // Types into the picker's search box and waits for nothing: the list is
   // refilled on every keystroke.
   void search(ui::SearchPickerWindow& picker, const char* text) {
@@ -127,6 +176,17 @@ class ProgramTest : public ::testing::Test {
   int websiteOpened = 0;
   int helpOpened = 0;
   int exitRequested = 0;
+};
+
+// The program with the example motto files; without them, the test is
+// skipped.
+class ExampleProgramTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    if (IsSkipped()) return;
+    if (!examplesDelivered()) GTEST_SKIP() << kNoExamples;
+  }
 };
 
 }  // namespace lexorra::testing
