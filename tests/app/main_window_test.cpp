@@ -311,12 +311,6 @@ TEST_F(MainWindow, TheMainMenuOpensAboutAndTheWebSite) {
   EXPECT_EQ(exitRequested, 1);
 }
 
-}  // namespace
-}  // namespace lexorra::testing
-
-namespace lexorra::testing {
-namespace {
-
 // A tag the lexicon does not have (a damaged motto): the tick reports it once
 // and the program goes on.
 TEST_F(MainWindow, ATagOutsideTheLexiconIsReportedOnce) {
@@ -328,12 +322,6 @@ TEST_F(MainWindow, ATagOutsideTheLexiconIsReportedOnce) {
   EXPECT_EQ(state().actorNounText.Tag, kUnknownTag);
   EXPECT_TRUE(form().isVisible());
 }
-
-}  // namespace
-}  // namespace lexorra::testing
-
-namespace lexorra::testing {
-namespace {
 
 TEST_F(MainWindow, ResetAllClearsTheWholeForm) {
   tick("actorTickBox");
@@ -356,9 +344,7 @@ TEST_F(MainWindow, ResetAllClearsTheWholeForm) {
 
 // Closing the main window ends the program, even while a picker is open.
 TEST_F(MainWindow, ClosingTheMainWindowEndsTheProgram) {
-  tick("actorTickBox");
-  clickSlot("actorNounText");
-  ASSERT_TRUE(program->nounPicker->isVisible());
+  ASSERT_TRUE(openNounPicker().isVisible());
   form().close();
   EXPECT_EQ(exitRequested, 1);
 }

@@ -121,6 +121,12 @@ class ProgramTest : public DeliveredDataTest {
     clickSlot(name);
   }
   void tick(const char* tickBox) { click(form().tickBox(tickBox)); }
+  // Ticks the first thing and clicks its noun: the noun picker opens.
+  ui::SearchPickerWindow& openNounPicker() {
+    tick("actorTickBox");
+    clickSlot("actorNounText");
+    return *program->nounPicker;
+  }
 
   // What the window shows a second after a change: four refreshes, run at
   // once rather than waited for.
@@ -186,6 +192,19 @@ class ExampleProgramTest : public ProgramTest {
     ProgramTest::SetUp();
     if (IsSkipped()) return;
     if (!examplesDelivered()) GTEST_SKIP() << kNoExamples;
+  }
+};
+
+// A program fixture whose main window is the active window once started,
+// as after a person's click on it: the keyboard goes to the window.
+template <class Fixture>
+class WithActiveWindow : public Fixture {
+ protected:
+  void SetUp() override {
+    Fixture::SetUp();
+    if (this->IsSkipped()) return;
+    QApplication::setActiveWindow(&this->form());
+    QCoreApplication::processEvents();
   }
 };
 

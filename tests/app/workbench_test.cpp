@@ -22,14 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Workbench : public ExampleProgramTest {
+class Workbench : public WithActiveWindow<ExampleProgramTest> {
  protected:
-  void SetUp() override {
-    ExampleProgramTest::SetUp();
-    if (IsSkipped()) return;
-    QApplication::setActiveWindow(&form());
-  }
-
   // A key pressed once the window system's events are through (a closed
   // menu hands the keyboard back to the main window).
   void keys(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
