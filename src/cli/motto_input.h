@@ -70,11 +70,11 @@ std::optional<MottoState> settledMottoOrReport(const std::string& file,
 // "lexorra-cli NAME: ..." followed by the usage (status 2), and data that
 // cannot be loaded as mottoDataOrReport does (status 1).
 template <class Options>
-CliCommand mottoCommand(
-    std::string name, std::string usage,
-    std::optional<std::string> (*parse)(const std::vector<std::string>& args, Options& out),
-    int (*run)(const Options& options, const std::filesystem::path& dataFolder,
-               const MottoData& data, std::ostream& out, std::ostream& err)) {
+CliCommand mottoCommand(std::string name, std::string usage,
+                        std::optional<std::string> (*parse)(const std::vector<std::string>& args,
+                                                            Options& out),
+                        int (*run)(const Options& options, const std::filesystem::path& dataFolder,
+                                   const MottoData& data, std::ostream& out, std::ostream& err)) {
   auto start = [name, usage, parse, run](const std::vector<std::string>& args, std::ostream& out,
                                          std::ostream& err) {
     if (asksForHelp(args)) {

@@ -135,8 +135,9 @@ class PickerWindow : public PickerWindowBase {
  protected:
   // The model is made from `modelArgs` in place.
   template <class... ModelArgs>
-    requires std::constructible_from<Model, ModelArgs...>
-  explicit PickerWindow(ModelArgs&&... modelArgs) : picker_(std::forward<ModelArgs>(modelArgs)...) {}
+  requires std::constructible_from<Model, ModelArgs...>
+  explicit PickerWindow(ModelArgs&&... modelArgs)
+      : picker_(std::forward<ModelArgs>(modelArgs)...) {}
 
   // Where the keys go when the picker opens.
   virtual QWidget* typingWidget() const = 0;

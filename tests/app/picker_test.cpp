@@ -182,10 +182,24 @@ TEST_F(Pickers, AVerbAndAnAdverbChosenAndRefused) {
     const char* refusedCaption;
   };
   const Case cases[] = {
-      {{"actorTickBox", "actionTickBoc"}, "verbText", &MottoState::verbText,
-       &app::Program::verbPicker, "love", true, "love", "", ""},
-      {{"mannerTickBox"}, "adVerbText", &MottoState::adVerbText, &app::Program::adverbPicker,
-       "always", false, "always", "()", "()"},
+      {{"actorTickBox", "actionTickBoc"},
+       "verbText",
+       &MottoState::verbText,
+       &app::Program::verbPicker,
+       "love",
+       true,
+       "love",
+       "",
+       ""},
+      {{"mannerTickBox"},
+       "adVerbText",
+       &MottoState::adVerbText,
+       &app::Program::adverbPicker,
+       "always",
+       false,
+       "always",
+       "()",
+       "()"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.slot);
