@@ -4,21 +4,16 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
-#include <cstdlib>
 
 #include "lettering/lettering.h"
+#include "ui/qt_application.h"
 
 namespace {
 
 using namespace lexorra::lettering;
 
 const LetteringText& motto() {
-  static int argc = 1;
-  static char name[] = "bench_lettering";
-  static char* argv[] = {name, nullptr};
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
-  (void)app;
+  lexorra::testing::offscreenApplication<QGuiApplication>("bench_lettering");
   static const LetteringText text{"nemo me impune lacessit", "No one provokes me with impunity.",
                                   "Old English Text MT"};
   return text;

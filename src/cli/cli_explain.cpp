@@ -85,25 +85,14 @@ std::string sheetJson(const std::string& file, const Explanation& sheet, const S
   return out + "}";
 }
 
-int runExplain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (asksForHelp(args)) {
-    out << kUsage << "\n";
-    return 0;
-  }
-  MottoArgs options;
-  if (auto problem = parseArgs(args, options)) {
-    err << "lexorra-cli explain: " << *problem << "\nUsage:\n" << kUsage << "\n";
-    return 2;
-  }
-  const fs::path dataFolder = options.dataFolder ? *options.dataFolder : programFolder();
-  const std::optional<MottoData> data = mottoDataOrReport(dataFolder, "explain", err);
-  if (!data) return 1;
+int runExplain(const MottoArgs& options, const fs::path& dataFolder, const MottoData& data,
+               std::ostream& out, std::ostream& err) {
   const std::string& file = options.files.front();
   const std::optional<MottoState> state =
-      settledMottoOrReport(file, dataFolder, *data, "explain", err);
+      settledMottoOrReport(file, dataFolder, data, "explain", err);
   if (!state) return 1;
 
-  const Explanation sheet = explain::explainMotto(*state, data->lexicon);
+  const Explanation sheet = explain::explainMotto(*state, data.lexicon);
   std::optional<SheetCheck> check;
   if (options.has("--check")) check = explain::checkSheet(sheet);
   const SheetCheck* checkResult = check ? &*check : nullptr;
@@ -118,7 +107,7 @@ int runExplain(const std::vector<std::string>& args, std::ostream& out, std::ost
   return 0;
 }
 
-const CliCommandRegistration registration{{"explain", kUsage, runExplain}};
+const CliCommandRegistration registration{mottoCommand("explain", kUsage, parseArgs, runExplain)};
 
 }  // namespace
 }  // namespace lexorra::cli

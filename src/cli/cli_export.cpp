@@ -184,23 +184,11 @@ std::string millimetres(double mm) {
   return buffer;
 }
 
-int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (asksForHelp(args)) {
-    out << kUsage << "\n";
-    return 0;
-  }
-  ExportArgs options;
-  if (auto problem = parseArgs(args, options)) {
-    err << "lexorra-cli export: " << *problem << "\nUsage:\n" << kUsage << "\n";
-    return 2;
-  }
-  const fs::path dataFolder = options.dataFolder ? *options.dataFolder : programFolder();
+int runExport(const ExportArgs& options, const fs::path& dataFolder, const MottoData& data,
+              std::ostream& out, std::ostream& err) {
   const fs::path target = options.files[1];
-
-  const std::optional<MottoData> data = mottoDataOrReport(dataFolder, "export", err);
-  if (!data) return 1;
   const std::optional<MottoState> state =
-      settledMottoOrReport(options.files[0], dataFolder, *data, "export", err);
+      settledMottoOrReport(options.files[0], dataFolder, data, "export", err);
   if (!state) return 1;
 
   const std::unique_ptr<QGuiApplication> application = startFontSystem();
@@ -220,7 +208,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   return 0;
 }
 
-const CliCommandRegistration registration{{"export", kUsage, runExport}};
+const CliCommandRegistration registration{mottoCommand("export", kUsage, parseArgs, runExport)};
 
 }  // namespace
 }  // namespace lexorra::cli

@@ -40,25 +40,12 @@ std::string jsonFileName(const std::string& utf8) {
   return jsonString(text::utf8ToCp1252(utf8));
 }
 
-int runRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (asksForHelp(args)) {
-    out << kUsage << "\n";
-    return 0;
-  }
-  MottoArgs options;
-  if (auto problem = parseArgs(args, options)) {
-    err << "lexorra-cli render: " << *problem << "\nUsage:\n" << kUsage << "\n";
-    return 2;
-  }
-  fs::path dataFolder = options.dataFolder ? *options.dataFolder : programFolder();
-
-  const std::optional<MottoData> data = mottoDataOrReport(dataFolder, "render", err);
-  if (!data) return 1;
-
+int runRender(const MottoArgs& options, const fs::path& dataFolder, const MottoData& data,
+              std::ostream& out, std::ostream& err) {
   int status = 0;
   for (const std::string& file : options.files) {
     const std::optional<MottoState> state =
-        settledMottoOrReport(file, dataFolder, *data, "render", err);
+        settledMottoOrReport(file, dataFolder, data, "render", err);
     if (!state) {
       status = 1;
       continue;
@@ -75,7 +62,7 @@ int runRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
   return status;
 }
 
-const CliCommandRegistration registration{{"render", kUsage, runRender}};
+const CliCommandRegistration registration{mottoCommand("render", kUsage, parseArgs, runRender)};
 
 }  // namespace
 }  // namespace lexorra::cli

@@ -10,9 +10,11 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/cli.h"
 #include "english/english.h"
 #include "lexicon/lexicon.h"
 #include "motto/motto_state.h"
+#include "text/datafile.h"
 
 namespace lexorra::cli {
 
@@ -60,5 +62,37 @@ std::optional<MottoState> settledMottoOrReport(const std::string& file,
                                                const std::filesystem::path& dataFolder,
                                                const MottoData& data, std::string_view command,
                                                std::ostream& err);
+
+// A sub-command that reads motto files. `parse` reads its arguments into an
+// Options (which holds the optional dataFolder) and returns a usage mistake;
+// `run` does the work once the data is loaded. The command answers "--help"
+// with its usage (status 0), reports a usage mistake as
+// "lexorra-cli NAME: ..." followed by the usage (status 2), and data that
+// cannot be loaded as mottoDataOrReport does (status 1).
+template <class Options>
+CliCommand mottoCommand(std::string name, std::string usage,
+                        std::optional<std::string> (*parse)(const std::vector<std::string>& args,
+                                                            Options& out),
+                        int (*run)(const Options& options, const std::filesystem::path& dataFolder,
+                                   const MottoData& data, std::ostream& out, std::ostream& err)) {
+  auto start = [name, usage, parse, run](const std::vector<std::string>& args, std::ostream& out,
+                                         std::ostream& err) {
+    if (asksForHelp(args)) {
+      out << usage << "\n";
+      return 0;
+    }
+    Options options;
+    if (auto problem = parse(args, options)) {
+      err << "lexorra-cli " << name << ": " << *problem << "\nUsage:\n" << usage << "\n";
+      return 2;
+    }
+    const std::filesystem::path dataFolder =
+        options.dataFolder ? *options.dataFolder : programFolder();
+    const std::optional<MottoData> data = mottoDataOrReport(dataFolder, name, err);
+    if (!data) return 1;
+    return run(options, dataFolder, *data, out, err);
+  };
+  return {std::move(name), std::move(usage), std::move(start)};
+}
 
 }  // namespace lexorra::cli

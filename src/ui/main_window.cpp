@@ -43,6 +43,17 @@ std::string_view roleOf(std::string_view slotName) {
   return slotName;
 }
 
+// The widget of the row called `name` in a table of named rows, whose
+// widgets are built in the table's order; null for a name not in the table.
+template <class Table, class Widget, std::size_t N>
+Widget* namedWidget(const Table& table, const std::array<Widget*, N>& widgets,
+                    std::string_view name) {
+  static_assert(std::tuple_size_v<Table> == N, "one widget for each row of the table");
+  for (std::size_t i = 0; i < N; ++i)
+    if (table[i].name == name) return widgets[i];
+  return nullptr;
+}
+
 }  // namespace
 
 Form1::Form1(MottoState& state, const Lexicon& lexicon, const EnglishTables& english,
@@ -267,32 +278,22 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 SlotLabel* Form1::slotLabel(std::string_view name) const {
-  for (std::size_t i = 0; i < kSlots.size(); ++i)
-    if (kSlots[i].name == name) return slots_[i];
-  return nullptr;
+  return namedWidget(kSlots, slots_, name);
 }
 QCheckBox* Form1::tickBox(std::string_view name) const {
-  for (std::size_t i = 0; i < kTickBoxes.size(); ++i)
-    if (kTickBoxes[i].name == name) return tickBoxes_[i];
-  return nullptr;
+  return namedWidget(kTickBoxes, tickBoxes_, name);
 }
 QCheckBox* Form1::checkBox(std::string_view name) const {
-  for (std::size_t i = 0; i < kCheckBoxes.size(); ++i)
-    if (kCheckBoxes[i].name == name) return checkBoxes_[i];
-  return nullptr;
+  return namedWidget(kCheckBoxes, checkBoxes_, name);
 }
 QRadioButton* Form1::optionButton(int number) const {
   return number >= 1 && number <= 9 ? options_[static_cast<std::size_t>(number - 1)] : nullptr;
 }
 QRadioButton* Form1::questionButton(std::string_view name) const {
-  for (std::size_t i = 0; i < kQuestions.size(); ++i)
-    if (kQuestions[i].name == name) return questions_[i];
-  return nullptr;
+  return namedWidget(kQuestions, questions_, name);
 }
 QGroupBox* Form1::frame(std::string_view name) const {
-  for (std::size_t f = 0; f < kFrames.size(); ++f)
-    if (kFrames[f].name == name) return linkFrames_[f];
-  return nullptr;
+  return namedWidget(kFrames, linkFrames_, name);
 }
 QToolButton* Form1::button(std::string_view name) const {
   for (QToolButton* b : {Command1, Command2, Command3, printButton})

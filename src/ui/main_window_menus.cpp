@@ -44,16 +44,28 @@ QList<QKeySequence> keysFor(QKeySequence::StandardKey standard,
   return keys;
 }
 
+// A pop-up menu of the window, and an item of one: each has the object name
+// by which the keyboard help and the tests find it.
+KeyboardMenu* namedMenu(const QString& title, const QString& name, QWidget* window) {
+  auto* menu = new KeyboardMenu(title, window);
+  menu->setObjectName(name);
+  return menu;
+}
+QAction* namedItem(QMenu* menu, const QString& caption, const QString& name) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(name);
+  return action;
+}
+
 }  // namespace
 
 void Form1::buildMenus() {
   for (PronounMenu which : {PronounMenu::actor, PronounMenu::acted}) {
-    auto* menu = new KeyboardMenu(latin1(pronounMenuCaption(which)), this);
-    menu->setObjectName(latin1(pronounMenuName(which)));
+    KeyboardMenu* menu =
+        namedMenu(latin1(pronounMenuCaption(which)), latin1(pronounMenuName(which)), this);
     for (const PronounMenuItem& item : pronounMenuItems(which)) {
       if (item.separatorBefore) menu->addSeparator();
-      QAction* action = menu->addAction(latin1(item.menuCaption));
-      action->setObjectName(latin1(item.name));
+      QAction* action = namedItem(menu, latin1(item.menuCaption), latin1(item.name));
       // The pronoun slot's click records the whole visit of the menu.
       connect(action, &QAction::triggered, this, [this, which, &item] {
         choosePronoun(state_, which, item);
@@ -63,22 +75,18 @@ void Form1::buildMenus() {
     (which == PronounMenu::actor ? actorMenu_ : actedMenu_) = menu;
   }
 
-  examplesMenu_ = new KeyboardMenu("Example", this);
-  examplesMenu_->setObjectName("examplesMenu");
+  examplesMenu_ = namedMenu("Example", "examplesMenu", this);
   for (const ExampleMotto& example : kExamples) {
-    QAction* action = examplesMenu_->addAction(latin1(example.menuCaption));
-    action->setObjectName(latin1(example.item));
+    QAction* action = namedItem(examplesMenu_, latin1(example.menuCaption), latin1(example.item));
     connect(action, &QAction::triggered, this, [this, &example] { loadExampleCommand(example); });
   }
 
   // The face in use is ticked.
-  fontMenu_ = new KeyboardMenu("Fonts", this);
-  fontMenu_->setObjectName("fontMenu");
+  fontMenu_ = namedMenu("Fonts", "fontMenu", this);
   auto* faces = new QActionGroup(fontMenu_);
   faces->setExclusive(true);
   for (const FontItem& item : kFontItems) {
-    QAction* action = fontMenu_->addAction(QString::fromLatin1(item.caption));
-    action->setObjectName(item.name);
+    QAction* action = namedItem(fontMenu_, QString::fromLatin1(item.caption), item.name);
     action->setCheckable(true);
     faces->addAction(action);
     // Each item shows its caption in the face it stands for.
@@ -102,8 +110,7 @@ void Form1::buildMenus() {
 // Every command also works by its keys while the main window is active, and
 // the window's own shortcuts (print, reset) are commands without an item.
 void Form1::buildMainMenu() {
-  mainMenu_ = new KeyboardMenu("mainMenu", this);
-  mainMenu_->setObjectName("mainMenu");
+  mainMenu_ = namedMenu("mainMenu", "mainMenu", this);
   struct Command {
     const char* name;
     const char* caption;
@@ -232,8 +239,7 @@ void Form1::buildMainMenu() {
 }
 
 void Form1::buildCopyMenu() {
-  copyMenu_ = new KeyboardMenu("Copy", this);
-  copyMenu_->setObjectName("copyMenu");
+  copyMenu_ = namedMenu("Copy", "copyMenu", this);
   struct Item {
     const char* name;
     const char* caption;
@@ -245,8 +251,7 @@ void Form1::buildCopyMenu() {
       {"copyBoth", "Copy both", CopiedText::both},
   };
   for (const Item& item : kItems) {
-    QAction* action = copyMenu_->addAction(QString::fromLatin1(item.caption));
-    action->setObjectName(item.name);
+    QAction* action = namedItem(copyMenu_, QString::fromLatin1(item.caption), item.name);
     connect(action, &QAction::triggered, this, [this, &item] { copyCommand(item.what); });
   }
   connect(finalLatin_, &QWidget::customContextMenuRequested, this,

@@ -163,6 +163,13 @@ void PickerWindowBase::runAct(const std::function<bool()>& act) {
   if (!failure.isEmpty() && hooks_.failed) hooks_.failed(failure);
 }
 
+void PickerWindowBase::runNoWordAct(const std::function<void()>& act) {
+  runAct([&act] {
+    act();
+    return true;
+  });
+}
+
 void PickerWindowBase::reject() {
   if (leaveModel()) {
     if (hooks_.cancelled) hooks_.cancelled();
@@ -180,7 +187,7 @@ void PickerWindowBase::closeEvent(QCloseEvent* event) {
 
 SearchPickerWindow::SearchPickerWindow(MottoState& state, const Lexicon& lexicon,
                                        const EnglishTables& english, SearchPickerKind kind)
-    : state_(state), english_(english), picker_(kind, lexicon) {
+    : PickerWindow(kind, lexicon), state_(state), english_(english) {
   const SearchPickerConfig& config = picker_.config();
   setObjectName(qs(config.name));
   setWindowTitle(qs(config.caption));
@@ -267,13 +274,8 @@ void SearchPickerWindow::showPicker() {
   syncing_ = false;
 }
 
-void SearchPickerWindow::openPicker() {
-  picker_.show();
-  showPicker();
-  show();
-  raise();
-  activateWindow();
-  Text1->setFocus();
+QWidget* SearchPickerWindow::typingWidget() const {
+  return Text1;
 }
 
 void SearchPickerWindow::searchEdited(const QString& text) {
@@ -286,17 +288,7 @@ void SearchPickerWindow::Command1_Click() {
 }
 
 void SearchPickerWindow::Command2_Click() {
-  runAct([this] {
-    picker_.chooseNoWord(state_, english_);
-    return true;
-  });
-}
-
-bool SearchPickerWindow::leaveModel() {
-  if (!picker_.Visible) return false;
-  picker_.hide();
-  showPicker();
-  return true;
+  runNoWordAct([this] { picker_.chooseNoWord(state_, english_); });
 }
 
 void SearchPickerWindow::changeEvent(QEvent* event) {
@@ -339,7 +331,7 @@ bool SearchPickerWindow::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------------------
 
 PrepositionPickerWindow::PrepositionPickerWindow(MottoState& state, const Lexicon& lexicon)
-    : state_(state), picker_(lexicon) {
+    : PickerWindow(lexicon), state_(state) {
   setObjectName("prepositionPicker");
   setWindowTitle(qs(kPrepositionCaption));
   setModal(false);
@@ -378,13 +370,8 @@ void PrepositionPickerWindow::showPicker() {
   syncing_ = false;
 }
 
-void PrepositionPickerWindow::openPicker() {
-  picker_.show();
-  showPicker();
-  show();
-  raise();
-  activateWindow();
-  List1->setFocus();
+QWidget* PrepositionPickerWindow::typingWidget() const {
+  return List1;
 }
 
 void PrepositionPickerWindow::Command1_Click() {
@@ -392,17 +379,7 @@ void PrepositionPickerWindow::Command1_Click() {
 }
 
 void PrepositionPickerWindow::Command2_Click() {
-  runAct([this] {
-    picker_.chooseNoWord(state_);
-    return true;
-  });
-}
-
-bool PrepositionPickerWindow::leaveModel() {
-  if (!picker_.Visible) return false;
-  picker_.hide();
-  showPicker();
-  return true;
+  runNoWordAct([this] { picker_.chooseNoWord(state_); });
 }
 
 }  // namespace lexorra::ui

@@ -8,8 +8,10 @@
 #include <QAbstractListModel>
 #include <QDialog>
 #include <QTimer>
+#include <concepts>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "english/english.h"
 #include "lexicon/lexicon.h"
@@ -97,6 +99,8 @@ class PickerWindowBase : public QDialog {
   // and the motto. A render that fails after the choice has been written is
   // reported; the visit has ended all the same.
   void runAct(const std::function<bool()>& act);
+  // Runs "Use no word", which always ends the visit, as runAct does.
+  void runNoWordAct(const std::function<void()>& act);
   virtual void selectModelRow(int row) = 0;
   virtual void tickModel() = 0;
 
@@ -113,14 +117,47 @@ class PickerWindowBase : public QDialog {
   bool syncing_ = false;  // true while the window copies the model into the widgets
 };
 
-class SearchPickerWindow : public PickerWindowBase {
+// A picker window over its model (a SearchPicker or a PrepositionPicker):
+// opening and leaving a visit, and the model's row and tick.
+template <class Model>
+class PickerWindow : public PickerWindowBase {
+ public:
+  void openPicker() override {
+    picker_.show();
+    showPicker();
+    show();
+    raise();
+    activateWindow();
+    typingWidget()->setFocus();
+  }
+  const Model& model() const { return picker_; }
+
+ protected:
+  // The model is made from `modelArgs` in place.
+  template <class... ModelArgs>
+  requires std::constructible_from<Model, ModelArgs...>
+  explicit PickerWindow(ModelArgs&&... modelArgs)
+      : picker_(std::forward<ModelArgs>(modelArgs)...) {}
+
+  // Where the keys go when the picker opens.
+  virtual QWidget* typingWidget() const = 0;
+  bool leaveModel() override {
+    if (!picker_.Visible) return false;
+    picker_.hide();
+    showPicker();
+    return true;
+  }
+  void selectModelRow(int row) override { picker_.selectRow(row); }
+  void tickModel() override { picker_.Timer1_Timer(); }
+
+  Model picker_;
+};
+
+class SearchPickerWindow : public PickerWindow<SearchPicker> {
   Q_OBJECT
  public:
   SearchPickerWindow(MottoState& state, const Lexicon& lexicon, const EnglishTables& english,
                      SearchPickerKind kind);
-
-  void openPicker() override;
-  const SearchPicker& model() const { return picker_; }
 
   QLineEdit* searchBox() const { return Text1; }
   QLabel* hintLabel() const { return fbText; }
@@ -133,41 +170,33 @@ class SearchPickerWindow : public PickerWindowBase {
  protected:
   void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  bool leaveModel() override;
-  void selectModelRow(int row) override { picker_.selectRow(row); }
-  void tickModel() override { picker_.Timer1_Timer(); }
+  QWidget* typingWidget() const override;
 
  private:
   void searchEdited(const QString& text);
 
   MottoState& state_;
   const EnglishTables& english_;
-  SearchPicker picker_;
   QLineEdit* Text1 = nullptr;
   QLabel* fbText = nullptr;
   QPushButton* compareButton = nullptr;
   std::string listedSearch_;  // the search text the list view shows rows for
 };
 
-class PrepositionPickerWindow : public PickerWindowBase {
+class PrepositionPickerWindow : public PickerWindow<PrepositionPicker> {
   Q_OBJECT
  public:
   PrepositionPickerWindow(MottoState& state, const Lexicon& lexicon);
 
-  void openPicker() override;
-  const PrepositionPicker& model() const { return picker_; }
   void showPicker() override;
   void Command1_Click() override;
   void Command2_Click() override;
 
  protected:
-  bool leaveModel() override;
-  void selectModelRow(int row) override { picker_.selectRow(row); }
-  void tickModel() override { picker_.Timer1_Timer(); }
+  QWidget* typingWidget() const override;
 
  private:
   MottoState& state_;
-  PrepositionPicker picker_;
 };
 
 }  // namespace lexorra::ui

@@ -18,15 +18,8 @@
 namespace lexorra::testing {
 namespace {
 
-class Keyboard : public ProgramTest {
+class Keyboard : public WithActiveWindow<ProgramTest> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    if (IsSkipped()) return;
-    QApplication::setActiveWindow(&form());
-    QCoreApplication::processEvents();
-  }
-
   // A key to whatever has the keyboard, as a person's key press goes.
   static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
     QCoreApplication::processEvents();

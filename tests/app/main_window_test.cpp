@@ -250,9 +250,7 @@ TEST_F(MainWindow, AMissingExampleFileIsReportedAndChangesNothing) {
   tick("actorTickBox");
   answerNextMenu("ExamA");
   click(form().button("Command2"));
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_TRUE(messages.messages[0].text.contains("ex_i_love_you"))
-      << messages.messages[0].text.toStdString();
+  expectOneMessageSaying("ex_i_love_you");
   EXPECT_EQ(state().actorTickBox.Value, 1);
   EXPECT_TRUE(label("actorPronounText")->isVisible());
 }
@@ -313,31 +311,17 @@ TEST_F(MainWindow, TheMainMenuOpensAboutAndTheWebSite) {
   EXPECT_EQ(exitRequested, 1);
 }
 
-}  // namespace
-}  // namespace lexorra::testing
-
-namespace lexorra::testing {
-namespace {
-
 // A tag the lexicon does not have (a damaged motto): the tick reports it once
 // and the program goes on.
 TEST_F(MainWindow, ATagOutsideTheLexiconIsReportedOnce) {
   tick("actorTickBox");
-  state().actorNounText.Tag = "99999999";
-  state().actorNounText.Caption = "thing";
+  giveUnknownTag(state().actorNounText, "thing");
   ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.messages.empty(); }, 400));
   QTest::qWait(600);
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_TRUE(messages.messages[0].text.contains("cannot be shown in Latin"));
-  EXPECT_EQ(state().actorNounText.Tag, "99999999");
+  expectOneMessageSaying("cannot be shown in Latin");
+  EXPECT_EQ(state().actorNounText.Tag, kUnknownTag);
   EXPECT_TRUE(form().isVisible());
 }
-
-}  // namespace
-}  // namespace lexorra::testing
-
-namespace lexorra::testing {
-namespace {
 
 TEST_F(MainWindow, ResetAllClearsTheWholeForm) {
   tick("actorTickBox");
@@ -360,9 +344,7 @@ TEST_F(MainWindow, ResetAllClearsTheWholeForm) {
 
 // Closing the main window ends the program, even while a picker is open.
 TEST_F(MainWindow, ClosingTheMainWindowEndsTheProgram) {
-  tick("actorTickBox");
-  clickSlot("actorNounText");
-  ASSERT_TRUE(program->nounPicker->isVisible());
+  ASSERT_TRUE(openNounPicker().isVisible());
   form().close();
   EXPECT_EQ(exitRequested, 1);
 }

@@ -20,9 +20,7 @@ std::string lower(const std::string& text) {
 
 // The Overview's road: click the first thing's noun, type "love", choose.
 TEST_F(Pickers, TheRoadOfOneChange) {
-  tick("actorTickBox");
-  clickSlot("actorNounText");
-  ui::SearchPickerWindow& picker = *program->nounPicker;
+  ui::SearchPickerWindow& picker = openNounPicker();
   EXPECT_TRUE(picker.isVisible());
   EXPECT_FALSE(form().isEnabled());
   EXPECT_EQ(state().actorNounText.Tag, "influx");
@@ -62,9 +60,7 @@ TEST_F(Pickers, TheRoadOfOneChange) {
 // Leaving means another window of the program becomes active; switching to
 // another application (no window of the program active) keeps the search.
 TEST_F(Pickers, SwitchingToAnotherApplicationKeepsTheSearch) {
-  tick("actorTickBox");
-  clickSlot("actorNounText");
-  ui::SearchPickerWindow& picker = *program->nounPicker;
+  ui::SearchPickerWindow& picker = openNounPicker();
   picker.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
   search(picker, "love");
@@ -75,9 +71,7 @@ TEST_F(Pickers, SwitchingToAnotherApplicationKeepsTheSearch) {
 }
 
 TEST_F(Pickers, TypingInTheListContinuesTheSearch) {
-  tick("actorTickBox");
-  clickSlot("actorNounText");
-  ui::SearchPickerWindow& picker = *program->nounPicker;
+  ui::SearchPickerWindow& picker = openNounPicker();
   search(picker, "lo");
   picker.list()->setFocus();
   QTest::keyClick(picker.list(), Qt::Key_V);
@@ -95,9 +89,7 @@ TEST_F(Pickers, TypingInTheListContinuesTheSearch) {
 }
 
 TEST_F(Pickers, DoubleClickChoosesAndLeavingResetsTheSearch) {
-  tick("actorTickBox");
-  clickSlot("actorNounText");
-  ui::SearchPickerWindow& picker = *program->nounPicker;
+  ui::SearchPickerWindow& picker = openNounPicker();
   search(picker, "wolf");
   ASSERT_GT(picker.list()->model()->rowCount(), 0);
   const QModelIndex first = picker.list()->model()->index(0, 0);
@@ -116,9 +108,7 @@ TEST_F(Pickers, DoubleClickChoosesAndLeavingResetsTheSearch) {
 
 // Closing a picker with Escape or the title bar's X leaves without a choice.
 TEST_F(Pickers, EscapeAndCloseLeaveTheSlotAsItWas) {
-  tick("actorTickBox");
-  clickSlot("actorNounText");
-  ui::SearchPickerWindow& picker = *program->nounPicker;
+  ui::SearchPickerWindow& picker = openNounPicker();
   search(picker, "love");
   QTest::keyClick(picker.searchBox(), Qt::Key_Escape);
   EXPECT_FALSE(picker.isVisible());
@@ -141,36 +131,14 @@ TEST_F(Pickers, EscapeAndCloseLeaveTheSlotAsItWas) {
 }
 
 TEST_F(Pickers, UseNoWordInTheNounPicker) {
-  tick("actorTickBox");
-  clickSlot("actorNounText");
-  program->nounPicker->noWordButton()->click();
-  EXPECT_FALSE(program->nounPicker->isVisible());
+  ui::SearchPickerWindow& picker = openNounPicker();
+  picker.noWordButton()->click();
+  EXPECT_FALSE(picker.isVisible());
   EXPECT_TRUE(form().isEnabled());
   EXPECT_EQ(state().actorNounText.Tag, "blank");
   EXPECT_EQ(state().actorNounText.Caption, "");
-  EXPECT_EQ(program->nounPicker->noWordButton()->toolTip(), q("Use no word"));
-  EXPECT_EQ(program->nounPicker->useWordButton()->toolTip(), q("Use this word in motto"));
-}
-
-TEST_F(Pickers, VerbChosenAndRefused) {
-  tick("actorTickBox");
-  tick("actionTickBoc");
-  clickSlot("verbText");
-  ui::SearchPickerWindow& picker = *program->verbPicker;
-  ASSERT_TRUE(picker.isVisible());
-  search(picker, "love");
-  ASSERT_GE(picker.model().selectedRow(), 0);
-  picker.useWordButton()->click();
-  EXPECT_FALSE(picker.isVisible());
-  EXPECT_NE(state().verbText.Tag, "blank");
-  EXPECT_TRUE(label("verbText")->text().contains("love"))
-      << label("verbText")->text().toStdString();
-
-  clickSlot("verbText");
-  picker.noWordButton()->click();
-  EXPECT_EQ(state().verbText.Tag, "blank");
-  EXPECT_EQ(state().verbText.Caption, "");
-  EXPECT_TRUE(form().isEnabled());
+  EXPECT_EQ(picker.noWordButton()->toolTip(), q("Use no word"));
+  EXPECT_EQ(picker.useWordButton()->toolTip(), q("Use this word in motto"));
 }
 
 TEST_F(Pickers, AdjectiveWithComparisonAndRefused) {
@@ -199,24 +167,66 @@ TEST_F(Pickers, AdjectiveWithComparisonAndRefused) {
   EXPECT_EQ(label("actorAdjText")->text(), q("()"));
 }
 
-TEST_F(Pickers, AdverbChosenAndRefused) {
-  tick("mannerTickBox");
-  clickSlot("adVerbText");
-  ui::SearchPickerWindow& picker = *program->adverbPicker;
-  ASSERT_TRUE(picker.isVisible());
-  search(picker, "always");
-  ASSERT_GT(picker.list()->model()->rowCount(), 0);
-  if (picker.model().selectedRow() < 0)
-    picker.list()->setCurrentIndex(picker.list()->model()->index(0, 0));
-  picker.useWordButton()->click();
-  EXPECT_FALSE(picker.isVisible());
-  EXPECT_NE(state().adVerbText.Tag, "blank");
-  EXPECT_NE(label("adVerbText")->text(), q("()"));
+// A word chosen in the verb and the adverb pickers, then taken away again
+// with "Use no word".
+TEST_F(Pickers, AVerbAndAnAdverbChosenAndRefused) {
+  struct Case {
+    std::vector<const char*> tickBoxes;
+    const char* slot;
+    WordSlot MottoState::*word;
+    std::unique_ptr<ui::SearchPickerWindow> app::Program::*picker;
+    const char* search;
+    bool searchSelectsARow;    // else the first row is selected by hand
+    const char* chosenLabel;   // part of the slot's label once chosen
+    const char* refusedLabel;  // the slot's label after "Use no word"
+    const char* refusedCaption;
+  };
+  const Case cases[] = {
+      {{"actorTickBox", "actionTickBoc"},
+       "verbText",
+       &MottoState::verbText,
+       &app::Program::verbPicker,
+       "love",
+       true,
+       "love",
+       "",
+       ""},
+      {{"mannerTickBox"},
+       "adVerbText",
+       &MottoState::adVerbText,
+       &app::Program::adverbPicker,
+       "always",
+       false,
+       "always",
+       "()",
+       "()"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.slot);
+    for (const char* box : c.tickBoxes) tick(box);
+    clickSlot(c.slot);
+    ui::SearchPickerWindow& picker = *(program.get()->*c.picker);
+    ASSERT_TRUE(picker.isVisible());
+    search(picker, c.search);
+    ASSERT_GT(picker.list()->model()->rowCount(), 0);
+    if (c.searchSelectsARow)
+      ASSERT_GE(picker.model().selectedRow(), 0);
+    else if (picker.model().selectedRow() < 0)
+      picker.list()->setCurrentIndex(picker.list()->model()->index(0, 0));
+    picker.useWordButton()->click();
+    EXPECT_FALSE(picker.isVisible());
+    EXPECT_NE((state().*c.word).Tag, "blank");
+    EXPECT_TRUE(label(c.slot)->text().contains(q(c.chosenLabel)))
+        << label(c.slot)->text().toStdString();
+    EXPECT_NE(label(c.slot)->text(), q("()"));
 
-  clickSlot("adVerbText");
-  picker.noWordButton()->click();
-  EXPECT_EQ(state().adVerbText.Tag, "blank");
-  EXPECT_EQ(label("adVerbText")->text(), q("()"));
+    clickSlot(c.slot);
+    picker.noWordButton()->click();
+    EXPECT_EQ((state().*c.word).Tag, "blank");
+    EXPECT_EQ((state().*c.word).Caption, c.refusedCaption);
+    EXPECT_EQ(label(c.slot)->text(), q(c.refusedLabel));
+    EXPECT_TRUE(form().isEnabled());
+  }
 }
 
 TEST_F(Pickers, PrepositionChosenByDoubleClickAndRefused) {
@@ -256,42 +266,26 @@ TEST_F(Pickers, PrepositionChosenByDoubleClickAndRefused) {
   EXPECT_TRUE(form().isEnabled());
 }
 
-}  // namespace
-}  // namespace lexorra::testing
-
-namespace lexorra::testing {
-namespace {
-
 // A choice whose render fails (another slot holds a tag the lexicon does not
 // have): the word is written, the visit ends, and the failure is reported.
 TEST_F(Pickers, ARenderFailingAfterAChoiceIsReported) {
   form().timer()->stop();
   tick("actorTickBox");
   tick("actionTickBoc");
-  state().verbText.Tag = "99999999";
-  state().verbText.Caption = "do";
+  giveUnknownTag(state().verbText, "do");
   clickSlot("actorNounText");
   search(*program->nounPicker, "love");
   QTest::keyClick(program->nounPicker->searchBox(), Qt::Key_Return);
   EXPECT_FALSE(program->nounPicker->isVisible());
   EXPECT_TRUE(form().isEnabled());
   EXPECT_EQ(label("actorNounText")->text(), q("love"));
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_TRUE(messages.messages[0].text.contains("cannot be shown in Latin"));
+  expectOneMessageSaying("cannot be shown in Latin");
 }
-
-}  // namespace
-}  // namespace lexorra::testing
-
-namespace lexorra::testing {
-namespace {
 
 // British spelling finds the American gloss; a search that finds nothing
 // says so in a row that cannot be chosen.
 TEST_F(Pickers, ASearchForgivesSpellingAndSaysWhenNothingIsFound) {
-  tick("actorTickBox");
-  clickSlot("actorNounText");
-  ui::SearchPickerWindow& picker = *program->nounPicker;
+  ui::SearchPickerWindow& picker = openNounPicker();
   search(picker, "honour");
   EXPECT_GT(picker.model().rows().size(), 0u);
   EXPECT_TRUE(picker.model().notice().empty());

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <deque>
 #include <filesystem>
 #include <memory>
@@ -35,6 +36,15 @@ inline std::string missingDataFile() {
   return {};
 }
 
+// Whether the example motto files have been delivered beside the tests.
+inline bool examplesDelivered() {
+  return std::filesystem::exists(std::filesystem::path(LEXORRA_BIN_DIR) / "ex_love_is_blind");
+}
+inline constexpr const char* kNoExamples = "the example motto files have not been delivered yet";
+
+// A tag that no lexicon entry has, as a damaged motto file may hold.
+inline constexpr const char* kUnknownTag = "99999999";
+
 // Answers the file dialogs while it lives: each dialog takes the next answer
 // (an empty text cancels) and is recorded with what it proposed.
 class FileDialogAnswers {
@@ -57,12 +67,22 @@ class FileDialogAnswers {
   std::vector<Asked> asked;
 };
 
-class ProgramTest : public ::testing::Test {
+// The application of the window tests, with every delivered data file
+// beside the tests; without one, the test is skipped.
+class DeliveredDataTest : public ::testing::Test {
  protected:
   void SetUp() override {
     application();
     if (std::string missing = missingDataFile(); !missing.empty())
-      GTEST_SKIP() << missing << " has not been delivered yet; the program cannot start";
+      GTEST_SKIP() << missing << " has not been delivered yet";
+  }
+};
+
+class ProgramTest : public DeliveredDataTest {
+ protected:
+  void SetUp() override {
+    DeliveredDataTest::SetUp();
+    if (IsSkipped()) return;
     program = app::createProgram();
     // Saved mottos go to a folder of the test's own, not the documents folder.
     program->form->setMottoFolder(home() / "Documents" / "Lexorra");
@@ -101,6 +121,12 @@ class ProgramTest : public ::testing::Test {
     clickSlot(name);
   }
   void tick(const char* tickBox) { click(form().tickBox(tickBox)); }
+  // Ticks the first thing and clicks its noun: the noun picker opens.
+  ui::SearchPickerWindow& openNounPicker() {
+    tick("actorTickBox");
+    clickSlot("actorNounText");
+    return *program->nounPicker;
+  }
 
   // What the window shows a second after a change: four refreshes, run at
   // once rather than waited for.
@@ -112,6 +138,35 @@ class ProgramTest : public ::testing::Test {
   template <typename Condition>
   bool withinOneTick(Condition condition) {
     return QTest::qWaitFor(condition, 250 + 150);
+  }
+
+  // Loads an example from the Examples menu ("ExamM" is "Love is blind"),
+  // settled as a second later.
+  void example(const char* item) {
+    answerNextMenu(q(item));
+    click(form().button("Command2"));
+    settle();
+  }
+  // Loads an example from the Examples menu; true when its Latin shows
+  // within one refresh tick.
+  bool exampleShownWithinOneTick(const char* item) {
+    answerNextMenu(q(item));
+    click(form().button("Command2"));
+    const std::string before = state().finalLatin;
+    return withinOneTick([&] { return state().finalLatin != before; });
+  }
+
+  // The slot holds a tag that the lexicon does not have, under `caption`.
+  void giveUnknownTag(WordSlot& slot, const char* caption) {
+    slot.Tag = kUnknownTag;
+    slot.Caption = caption;
+  }
+
+  // Exactly one message box was shown, and it says `words`.
+  void expectOneMessageSaying(const char* words) {
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(messages.messages[0].text.contains(q(words)))
+        << messages.messages[0].text.toStdString();
   }
 
   // Types into the picker's search box and waits for nothing: the list is
@@ -127,6 +182,30 @@ class ProgramTest : public ::testing::Test {
   int websiteOpened = 0;
   int helpOpened = 0;
   int exitRequested = 0;
+};
+
+// The program with the example motto files; without them, the test is
+// skipped.
+class ExampleProgramTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    if (IsSkipped()) return;
+    if (!examplesDelivered()) GTEST_SKIP() << kNoExamples;
+  }
+};
+
+// A program fixture whose main window is the active window once started,
+// as after a person's click on it: the keyboard goes to the window.
+template <class Fixture>
+class WithActiveWindow : public Fixture {
+ protected:
+  void SetUp() override {
+    Fixture::SetUp();
+    if (this->IsSkipped()) return;
+    QApplication::setActiveWindow(&this->form());
+    QCoreApplication::processEvents();
+  }
 };
 
 }  // namespace lexorra::testing

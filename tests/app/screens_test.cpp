@@ -150,11 +150,8 @@ TEST_F(Screens, ALongMottoIsShownWhole) {
 }
 
 TEST_F(Screens, ColoursReadUnderALightAndADarkPalette) {
-  if (!std::filesystem::exists(std::filesystem::path(LEXORRA_BIN_DIR) / "ex_love_is_blind"))
-    GTEST_SKIP() << "the example motto files have not been delivered yet";
-  answerNextMenu("examL");
-  click(form().button("Command2"));
-  settle();
+  if (!examplesDelivered()) GTEST_SKIP() << kNoExamples;
+  example("examL");
   for (const char* look : {"light", "dark"}) {
     SCOPED_TRACE(look);
     if (std::string(look) == "dark") QApplication::setPalette(darkPalette());
@@ -175,11 +172,8 @@ TEST_F(Screens, ColoursReadUnderALightAndADarkPalette) {
 // A 1024x768 screen less the title bar: nothing is off screen, not even the
 // main menu's button in the far corner.
 TEST_F(Screens, At1024x768) {
-  if (!std::filesystem::exists(std::filesystem::path(LEXORRA_BIN_DIR) / "ex_love_is_blind"))
-    GTEST_SKIP() << "the example motto files have not been delivered yet";
-  answerNextMenu("examL");
-  click(form().button("Command2"));
-  settle();
+  if (!examplesDelivered()) GTEST_SKIP() << kNoExamples;
+  example("examL");
   form().resize(1024, 738);
   QCoreApplication::processEvents();
   QToolButton* menu = form().button("Command1");

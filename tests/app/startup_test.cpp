@@ -55,12 +55,11 @@ TEST_F(StartUp, EndsWithOnlyTheMainWindowShownAndEveryListFull) {
 }
 
 // A copy of the delivered data in a folder of its own, with one file spoiled.
-class DamagedData : public ::testing::Test {
+class DamagedData : public DeliveredDataTest {
  protected:
   void SetUp() override {
-    application();
-    if (std::string missing = missingDataFile(); !missing.empty())
-      GTEST_SKIP() << missing << " has not been delivered yet";
+    DeliveredDataTest::SetUp();
+    if (IsSkipped()) return;
     for (const char* name : kDeliveredData)
       std::filesystem::copy_file(std::filesystem::path(LEXORRA_BIN_DIR) / name, folder() / name);
   }

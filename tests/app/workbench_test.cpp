@@ -22,26 +22,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Workbench : public ProgramTest {
+class Workbench : public WithActiveWindow<ExampleProgramTest> {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    if (IsSkipped()) return;
-    if (!fs::exists(fs::path(LEXORRA_BIN_DIR) / "ex_love_is_blind"))
-      GTEST_SKIP() << "the example motto files have not been delivered yet";
-    QApplication::setActiveWindow(&form());
-  }
-
   // A key pressed once the window system's events are through (a closed
   // menu hands the keyboard back to the main window).
   void keys(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
     QCoreApplication::processEvents();
     QTest::keyClick(&form(), key, modifiers);
-  }
-  void example(const char* item) {
-    answerNextMenu(q(item));
-    click(form().button("Command2"));
-    settle();
   }
   fs::path mottoFolder() { return home() / "Documents" / "Lexorra"; }
 };
@@ -180,8 +167,7 @@ TEST_F(Workbench, ASaveThatFailsSaysWhyAndLeavesTheOldFileWhole) {
   ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
   dialogs.answers = {QString::fromStdString(file.string())};
   keys(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_TRUE(messages.messages[0].text.contains("was not saved"));
+  expectOneMessageSaying("was not saved");
   EXPECT_TRUE(messages.messages[0].text.contains("read-only"));
   std::ifstream in(file, std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "the user's own\r\n");

@@ -9,15 +9,10 @@
 #include "cli/cli_run.h"
 #include "text/datafile.h"
 
+namespace lexorra::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-using lexorra::testing::CliRun;
-using lexorra::testing::runCli;
-using lexorra::testing::slurp;
-
-const fs::path kBin = LEXORRA_BIN_DIR;
 
 std::vector<std::string> linesOf(const std::string& text) {
   std::vector<std::string> lines;
@@ -33,22 +28,13 @@ bool deliveredDataPresent() {
 }
 
 TEST(CliRender, HelpExplainsTheCommand) {
-  CliRun help = runCli({"--help"});
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("lexorra-cli render [--json] [--data DIR] FILE..."), std::string::npos);
-  CliRun own = runCli({"render", "--help"});
-  EXPECT_EQ(own.status, 0);
-  EXPECT_NE(own.out.find("--json"), std::string::npos);
+  expectHelp("render", "lexorra-cli render [--json] [--data DIR] FILE...", {"--json"});
 }
 
 TEST(CliRender, UsageMistakes) {
-  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {"render"}, {"render", "--jsn", "x"}, {"render", "x", "--data"}}) {
-    CliRun run = runCli(args);
-    EXPECT_EQ(run.status, 2) << args.back();
-    EXPECT_NE(run.err.find("lexorra-cli render: "), std::string::npos) << run.err;
-    EXPECT_TRUE(run.out.empty());
-  }
+  expectUsageMistake({"render"}, "no motto file given");
+  expectUsageMistake({"render", "--jsn", "x"}, "unknown option \"--jsn\"");
+  expectUsageMistake({"render", "x", "--data"}, "--data needs a folder");
   CliRun noData = runCli({"render", "--data", "/nonexistent-folder", "x"});
   EXPECT_EQ(noData.status, 1);
   EXPECT_NE(noData.err.find("/nonexistent-folder"), std::string::npos) << noData.err;
@@ -136,3 +122,4 @@ TEST(CliRender, BadFilesAreReportedAndTheOthersStillRendered) {
 }
 
 }  // namespace
+}  // namespace lexorra::testing

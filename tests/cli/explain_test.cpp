@@ -9,40 +9,23 @@
 
 #include "cli/cli_run.h"
 
+namespace lexorra::testing {
 namespace {
-
-namespace fs = std::filesystem;
-
-using lexorra::testing::CliRun;
-using lexorra::testing::runCli;
-
-const fs::path kBin = LEXORRA_BIN_DIR;
 
 bool parserInstalled() {
   return access("/usr/bin/whitakers-words", X_OK) == 0;
 }
 
 TEST(CliExplain, HelpNamesTheCommandAndItsOptions) {
-  const CliRun help = runCli({"--help"});
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("lexorra-cli explain [--json] [--check] [--data DIR] FILE"),
-            std::string::npos);
-  const CliRun own = runCli({"explain", "--help"});
-  EXPECT_EQ(own.status, 0);
-  EXPECT_NE(own.out.find("whitakers-words"), std::string::npos);
+  expectHelp("explain", "lexorra-cli explain [--json] [--check] [--data DIR] FILE",
+             {"whitakers-words"});
 }
 
 TEST(CliExplain, UsageMistakes) {
-  for (const std::vector<std::string>& args :
-       std::vector<std::vector<std::string>>{{"explain"},
-                                             {"explain", "--chek", "x"},
-                                             {"explain", "x", "y"},
-                                             {"explain", "x", "--data"}}) {
-    const CliRun run = runCli(args);
-    EXPECT_EQ(run.status, 2) << args.back();
-    EXPECT_NE(run.err.find("lexorra-cli explain: "), std::string::npos) << run.err;
-    EXPECT_TRUE(run.out.empty());
-  }
+  expectUsageMistake({"explain"}, "no motto file given");
+  expectUsageMistake({"explain", "--chek", "x"}, "unknown option \"--chek\"");
+  expectUsageMistake({"explain", "x", "y"}, "one motto file at a time");
+  expectUsageMistake({"explain", "x", "--data"}, "--data needs a folder");
   const CliRun missing = runCli({"explain", "no_such_motto_file"});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("no_such_motto_file"), std::string::npos) << missing.err;
@@ -88,3 +71,4 @@ TEST(CliExplain, CheckMarksEveryWord) {
 }
 
 }  // namespace
+}  // namespace lexorra::testing

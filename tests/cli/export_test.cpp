@@ -9,15 +9,11 @@
 
 #include "cli/cli_run.h"
 
+namespace lexorra::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-using lexorra::testing::CliRun;
-using lexorra::testing::runCli;
-using lexorra::testing::slurp;
-
-const fs::path kBin = LEXORRA_BIN_DIR;
 // As on a server: no display, and no platform chosen by the caller.
 const std::string kNoDisplay = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM";
 
@@ -64,14 +60,8 @@ std::uint32_t bigEndian(const std::string& bytes, std::size_t at) {
 }
 
 TEST(CliExportHelp, ExplainsTheCommand) {
-  const CliRun help = runCli({"--help"});
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("lexorra-cli export [--format svg|pdf|png] [--width 12cm]"),
-            std::string::npos);
-  const CliRun own = runCli({"export", "--help"});
-  EXPECT_EQ(own.status, 0);
-  for (const char* option : {"--mirror", "--outline", "--lines", "--english", "--dpi", "--face"})
-    EXPECT_NE(own.out.find(option), std::string::npos) << option;
+  expectHelp("export", "lexorra-cli export [--format svg|pdf|png] [--width 12cm]",
+             {"--mirror", "--outline", "--lines", "--english", "--dpi", "--face"});
 }
 
 TEST(CliExportHelp, UsageMistakes) {
@@ -94,14 +84,7 @@ TEST(CliExportHelp, UsageMistakes) {
       {{"export", "--face", "", "x", "out.svg"}, "--face needs a face name"},
       {{"export", "--mirrored", "x", "out.svg"}, "unknown option \"--mirrored\""},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.args.back());
-    const CliRun run = runCli(c.args);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find(std::string("lexorra-cli export: ") + c.told), std::string::npos)
-        << run.err;
-    EXPECT_TRUE(run.out.empty());
-  }
+  for (const Case& c : cases) expectUsageMistake(c.args, c.told);
 }
 
 TEST_F(CliExport, EachFormatFromTheExtensionWithoutADisplay) {
@@ -187,3 +170,4 @@ TEST_F(CliExport, AFaceThatIsNotInstalledIsToldAndStandsIn) {
 }
 
 }  // namespace
+}  // namespace lexorra::testing

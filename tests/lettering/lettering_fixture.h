@@ -7,19 +7,14 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
-#include <cstdlib>
 
 #include "lettering/lettering.h"
+#include "ui/qt_application.h"
 
 namespace lexorra::testing {
 
 inline QGuiApplication& guiApplication() {
-  static int argc = 1;
-  static char name[] = "lexorra-lettering-test";
-  static char* argv[] = {name, nullptr};
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
-  return *app;
+  return offscreenApplication<QGuiApplication>("lexorra-lettering-test");
 }
 
 inline lettering::LetteringText typicalMotto() {

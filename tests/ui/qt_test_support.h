@@ -8,13 +8,13 @@
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
-#include <cstdlib>
 #include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "ui/messages.h"
+#include "ui/qt_application.h"
 
 // Readable QStrings in GoogleTest's messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -24,12 +24,7 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 namespace lexorra::testing {
 
 inline QApplication& application() {
-  static int argc = 1;
-  static char name[] = "lexorra-test";
-  static char* argv[] = {name, nullptr};
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
+  return offscreenApplication<QApplication>("lexorra-test");
 }
 
 struct RecordedMessage {
