@@ -79,8 +79,8 @@ struct ThingRecorder {
 };
 
 // Noun then adjective of a thing, each when its slot is shown.
-std::string nounAndAdjective(const WordSlot& noun, const WordSlot& adjective, const Lexicon& lexicon,
-                             const ThingRecorder& record) {
+std::string nounAndAdjective(const WordSlot& noun, const WordSlot& adjective,
+                             const Lexicon& lexicon, const ThingRecorder& record) {
   std::string p;
   if (shown(noun)) record.writeNoun(p, lexicon, record.values.nounIndex);
   if (shown(adjective)) {
@@ -136,8 +136,7 @@ std::string latinThingPhrase(const MottoState& state, ThingId id, const RenderVa
   TracedWords* out = trace ? &words : nullptr;
   const ThingRecorder own{out, id, ThingLink::none, first, caseCode};
 
-  std::string p =
-      nounAndAdjective(state.*self.noun, state.*self.adjective, lexicon, own);
+  std::string p = nounAndAdjective(state.*self.noun, state.*self.adjective, lexicon, own);
   if ((state.*self.pronoun).Caption != kEmptyCaption && ownPronoun) {
     TracedWords nounWords;
     if (out) nounWords.swap(words);
@@ -154,8 +153,7 @@ std::string latinThingPhrase(const MottoState& state, ThingId id, const RenderVa
     TracedWords* joinedOut = trace ? &joinedWords : nullptr;
     const ThingRecorder joinedRecord{joinedOut, linked.id, ThingLink::andLink, second, caseCode};
     std::string joined = pronounIn(second, caseCode, objectGenitive, lexicon, joinedRecord);
-    std::string rest =
-        nounAndAdjective(linkedNoun, linkedAdjective, lexicon, joinedRecord);
+    std::string rest = nounAndAdjective(linkedNoun, linkedAdjective, lexicon, joinedRecord);
     if (!rest.empty()) joined += " " + rest;
     // Nothing before it: the linked thing stands alone, without "et".
     if (!isEmptyPiece(joined) && isEmptyPiece(p)) {

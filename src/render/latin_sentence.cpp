@@ -216,8 +216,9 @@ LatinPieces buildLatinPieces(const MottoState& s, const RenderValues& v, const L
 const std::string& LatinPieces::of(LatinPiece piece) const {
   // In the order of LatinPiece.
   static constexpr std::array<std::string LatinPieces::*, 6> kMembers = {
-      &LatinPieces::latinActorPhrase, &LatinPieces::latinActedPhrase, &LatinPieces::latinAdverb,
-      &LatinPieces::latinPrepPhrase,  &LatinPieces::latinNegation,    &LatinPieces::latinVerbPhrase};
+      &LatinPieces::latinActorPhrase, &LatinPieces::latinActedPhrase,
+      &LatinPieces::latinAdverb,      &LatinPieces::latinPrepPhrase,
+      &LatinPieces::latinNegation,    &LatinPieces::latinVerbPhrase};
   return this->*kMembers[static_cast<std::size_t>(piece)];
 }
 
