@@ -32,4 +32,7 @@ bool asksForHelp(const std::vector<std::string>& args);
 // Escapes text for a JSON string (the text is converted to UTF-8 first).
 std::string jsonString(std::string_view cp1252Text);
 
+// A file name from the command line (UTF-8) as a JSON string.
+std::string jsonFileName(const std::string& utf8);
+
 }  // namespace lexorra::cli

@@ -35,11 +35,6 @@ std::optional<std::string> parseArgs(const std::vector<std::string>& args, Motto
   return std::nullopt;
 }
 
-// The command line is UTF-8; jsonString expects the program's own text.
-std::string jsonFileName(const std::string& utf8) {
-  return jsonString(text::utf8ToCp1252(utf8));
-}
-
 int runRender(const MottoArgs& options, const fs::path& dataFolder, const MottoData& data,
               std::ostream& out, std::ostream& err) {
   int status = 0;

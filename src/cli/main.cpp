@@ -56,6 +56,10 @@ std::string jsonString(std::string_view cp1252Text) {
   return out + "\"";
 }
 
+std::string jsonFileName(const std::string& utf8) {
+  return jsonString(text::utf8ToCp1252(utf8));
+}
+
 }  // namespace lexorra::cli
 
 namespace {

@@ -82,18 +82,9 @@ std::string prepositionPhrase(const Context& c) {
 std::string thingPart(const Context& c, const TracedWord& w) {
   const ThingId first =
       w.link == ThingLink::none ? w.thing : static_cast<ThingId>(code(w.thing) - 1);
-  std::string base;
-  switch (first) {
-    case ThingId::first:
-      base = "first thing";
-      break;
-    case ThingId::second:
-      base = "second thing";
-      break;
-    default:
-      base = prepositionPhrase(c);
-      break;
-  }
+  // An unlinked thing: the first, the second or the prepositional one.
+  std::string base = first == ThingId::prepositional ? prepositionPhrase(c)
+                                                     : std::string(thing(first).name);
   if (w.link == ThingLink::ofLink)
     return first == ThingId::prepositional ? "of the thing " + base : "of the " + base;
   if (w.link == ThingLink::andLink) base += ", linked by et";
@@ -236,11 +227,7 @@ constexpr std::pair<WordSource, RowMaker> kRowMakers[] = {
 };
 
 WordRow rowOf(const Context& c, const TracedWord& w) {
-  if (w.fixed != FixedWord::none) {
-    WordRow row = fixedWordRow(w.fixed);
-    if (w.fixed == FixedWord::umquam) row.part = "how it happens (numquam after ne)";
-    return row;
-  }
+  if (w.fixed != FixedWord::none) return fixedWordRow(w.fixed);
   WordRow row;
   for (auto [source, makeRow] : kRowMakers)
     if (source == w.source) row = makeRow(c, w);
@@ -280,8 +267,6 @@ void addRows(const Context& c, const MatchedWord& m, std::vector<WordRow>& rows)
                                       [](const TracedWord& w) { return w.text == "-"; });
   for (const TracedWord& w : m.words) {
     WordRow row = rowOf(c, w);
-    // "umquam" is the adverb the motto chose, as "ne" wants it.
-    row.fixed = w.fixed != FixedWord::none && w.fixed != FixedWord::umquam;
     row.parserWord = m.missingForm ? "" : m.text;
     if (m.words.size() > 1) {
       row.word = w.enclitic ? "-" + w.text : w.text;

@@ -53,7 +53,12 @@ constexpr UnchangingWord kUnchangingWords[] = {
      "not: the negation of a wish or an exhortation, with the subjunctive",
      "negation",
      {"ADV", "CONJ"}},
-    {FixedWord::umquam, "umquam", "adverb", "ever: ne umquam says never", "", {"ADV"}},
+    {FixedWord::umquam,
+     "umquam",
+     "adverb",
+     "ever: ne umquam says never",
+     "how it happens (numquam after ne)",
+     {"ADV"}},
     {FixedWord::cur, "cur", "adverb", "why?", "question word", {"ADV"}},
     {FixedWord::quando, "quando", "adverb", "when?", "question word", {"ADV"}},
 };
@@ -126,7 +131,8 @@ std::vector<ParserForm> prepositionExpectation(std::string_view preposition, Cas
 
 WordRow fixedWordRow(FixedWord word) {
   WordRow row;
-  row.fixed = true;
+  // "umquam" is the adverb the motto chose, as "ne" wants it.
+  row.fixed = word != FixedWord::umquam;
   for (const UnchangingWord& u : kUnchangingWords) {
     if (u.word != word) continue;
     row.word = row.dictionaryForm = u.written;
@@ -172,7 +178,6 @@ std::string spellingNote(const TracedWord& word, std::string_view written) {
 
 WordRow umquamAfterNoli(WordRow row) {
   WordRow umquam = fixedWordRow(FixedWord::umquam);
-  umquam.fixed = false;
   umquam.meaning = "ever: noli umquam says never";
   umquam.part = "how it happens (numquam after noli)";
   umquam.parserWord = row.parserWord;

@@ -37,8 +37,7 @@ VerbFormWords verbFormWords(const TracedWord& word, const VerbLine& line);
 // the noun to it.
 std::vector<ParserForm> prepositionExpectation(std::string_view preposition, Case governed);
 
-// The row of a word the renderer writes itself (everything but `part` of
-// "umquam", which the caller gives).
+// The row of a word the renderer writes itself.
 WordRow fixedWordRow(FixedWord word);
 
 // " (written e before a consonant)" when the sentence spells a preposition

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 
+#include "text/datafile.h"
 #include "text/textops.h"
 
 namespace lexorra::explain {
@@ -32,16 +33,6 @@ std::vector<std::string_view> tokens(std::string_view line) {
     at = end;
   }
   return out;
-}
-
-std::vector<std::string_view> linesOf(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    lines.push_back(text.substr(0, end));
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-  }
-  return lines;
 }
 
 bool genderAgrees(std::string_view found, std::string_view wanted, std::string_view pos) {
@@ -110,7 +101,7 @@ std::optional<ParserAnalysis> parseAnalysisLine(std::string_view line) {
 ParserAnswers parseParserOutput(std::string_view output, std::size_t words) {
   ParserAnswers answers(words);
   std::size_t word = 0;
-  for (std::string_view line : linesOf(output)) {
+  for (std::string_view line : splitLines(output)) {
     if (word >= words) break;
     const std::vector<std::string_view> t = tokens(line);
     if (!t.empty() && t[0] == kParserSeparator) {

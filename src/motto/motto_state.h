@@ -172,6 +172,11 @@ struct ThingInfo {
   PronounMenu menu;       // the pop-up menu that fills the pronoun slot
   std::size_t linkGroup;  // its place in kLinkGroups
   bool linked;            // the thing that the group's link attaches
+
+  // Its pronoun, noun and adjective slots.
+  constexpr std::array<WordSlot MottoState::*, 3> slots() const {
+    return {pronoun, noun, adjective};
+  }
 };
 
 // In the order of the slots in motto files; each menu's things are

@@ -7,16 +7,6 @@
 
 namespace lexorra {
 
-namespace {
-
-// The pronoun, noun and adjective slots of a thing.
-std::array<WordSlot MottoState::*, 3> slotsOf(ThingId id) {
-  const ThingInfo& t = thing(id);
-  return {t.noun, t.pronoun, t.adjective};
-}
-
-}  // namespace
-
 PrepositionPicker::PrepositionPicker(const Lexicon& lexicon) : lexicon_(&lexicon) {
   // The table's end is where the first look-up fails.
   for (std::size_t i = 0;; ++i) {
@@ -50,7 +40,7 @@ std::optional<RenderStep> PrepositionPicker::writeChoice(MottoState& state) {
     state.prepositionText.Tag = std::to_string(index);
     state.prepositionText.Caption = lexicon_->englishHeadword("preposition", index);
   }
-  for (auto slot : slotsOf(ThingId::prepositional)) (state.*slot).Visible = true;
+  for (auto slot : thing(ThingId::prepositional).slots()) (state.*slot).Visible = true;
   state.Enabled = true;
   hide();
   return RenderStep::sentences;
@@ -64,7 +54,7 @@ RenderStep PrepositionPicker::writeNoWord(MottoState& state) {
   // The tags stay: the refresh turns the emptied nouns and adjectives into
   // "blank", and a pronoun slot's "()" is itself a choice.
   for (ThingId id : {ThingId::prepositional, ThingId::linkedPrepositional}) {
-    for (auto slot : slotsOf(id)) {
+    for (auto slot : thing(id).slots()) {
       (state.*slot).Visible = false;
       (state.*slot).Caption = kEmptyCaption;
     }
