@@ -13,7 +13,21 @@ constexpr std::array<std::pair<Tense, Tense>, 3> kStemTenses = {{
     {Tense::future, Tense::futurePerfect},
 }};
 
+constexpr std::array<std::pair<std::string_view, Case>, 5> kGovernedCases = {{
+    {"ACC", Case::accusative},
+    {"ABL", Case::ablative},
+    {"GEN", Case::genitive},
+    {"NOM", Case::nominative},
+    {"DAT", Case::dative},
+}};
+
 }  // namespace
+
+std::optional<Case> governedCase(std::string_view name) {
+  for (auto [written, governed] : kGovernedCases)
+    if (written == name) return governed;
+  return std::nullopt;
+}
 
 std::optional<Tense> perfectTenseOf(Tense presentStemTense) {
   for (auto [present, perfect] : kStemTenses)

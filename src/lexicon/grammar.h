@@ -55,6 +55,10 @@ constexpr int code(Code value) {
 std::optional<Tense> perfectTenseOf(Tense presentStemTense);
 std::optional<Tense> presentTenseOf(Tense perfectStemTense);
 
+// The case a preposition line names in its field 4 ("ACC", "ABL", "GEN",
+// "NOM", "DAT"); nothing for any other text.
+std::optional<Case> governedCase(std::string_view name);
+
 // What a verb form is asked for; `{}` is the present active infinitive.
 // A compound form (perfect participle and "to be") makes its participle
 // agree with `participleGender` and `number`.

@@ -50,10 +50,8 @@ void checkFields(const TableInfo& info, std::string_view latin, std::size_t posi
 }
 
 void checkPreposition(const TableInfo& info, std::string_view line, std::size_t position) {
-  static constexpr std::array<std::string_view, 5> kCases = {"ACC", "ABL", "GEN", "NOM", "DAT"};
   const std::string_view governed = *text::fieldAt(line, 4);
-  for (std::string_view c : kCases)
-    if (governed == c) return;
+  if (governedCase(governed)) return;
   refuse(info, position,
          "field 4 reads " + inQuotes(governed) +
              "; it must name the case the preposition governs: ACC, ABL, GEN, NOM or DAT");

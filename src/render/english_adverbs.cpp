@@ -88,10 +88,6 @@ std::optional<std::size_t> firstAuxiliary(const Words& words, std::size_t from, 
   return std::nullopt;
 }
 
-bool isCommand(const MottoState& s) {
-  return s.actionTickBoc.Value == 1 && s.verbTenseText.Caption == "should";
-}
-
 }  // namespace
 
 std::string askWithQuestionAdverb(std::string text, const MottoState& s, EnglishWorking& w) {

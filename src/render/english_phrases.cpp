@@ -113,29 +113,37 @@ bool isHelperTense(std::string_view tense) {
 EnglishNounPhrases buildEnglishNounPhrases(const MottoState& state, const Lexicon& lexicon) {
   // Adjectives in their English comparison: "(more great)" reads as the
   // positive-shaped "( greater)".
-  MottoState s = state;
-  for (const ThingInfo& t : kThings) {
-    WordSlot& adjective = s.*t.adjective;
-    adjective.Caption = comparedAdjectiveCaption(adjective.Caption);
+  // Only the six adjective slots are copied, in the order of kThings.
+  std::array<WordSlot, kThings.size()> compared;
+  for (std::size_t i = 0; i < kThings.size(); ++i) {
+    compared[i] = state.*kThings[i].adjective;
+    compared[i].Caption = comparedAdjectiveCaption(compared[i].Caption);
   }
+  auto adjectiveOf = [&](ThingId id) -> const WordSlot& {
+    return compared[static_cast<std::size_t>(id)];
+  };
+  const MottoState& s = state;
   EnglishNounPhrases out;
   std::string englishSecondActorPhrase, englishSecondActedPhrase;
 
   if (s.actorNounText.Visible) {
-    out.englishActorPhrase = adjectiveAndNoun(s.actorNounText, s.actorAdjText,
-                                              text::replaceEvery(s.actorAdjText.Caption, "( ", ""),
-                                              adjectiveFollowsByCaption(s.actorAdjText));
+    const WordSlot& adjective = adjectiveOf(ThingId::first);
+    out.englishActorPhrase = adjectiveAndNoun(s.actorNounText, adjective,
+                                              text::replaceEvery(adjective.Caption, "( ", ""),
+                                              adjectiveFollowsByCaption(adjective));
   }
   auto headwordThing = [&](const WordSlot& noun, const WordSlot& adjective) {
     return adjectiveAndNoun(noun, adjective, text::replaceEvery(adjective.Caption, "(", ""),
                             adjectiveFollowsByHeadword(adjective, lexicon));
   };
   if (s.secondActorNounText.Visible && (s.Option1.Value || s.Option2.Value))
-    englishSecondActorPhrase = headwordThing(s.secondActorNounText, s.secondActorAdjText);
+    englishSecondActorPhrase =
+        headwordThing(s.secondActorNounText, adjectiveOf(ThingId::linkedFirst));
   if (s.actedNounText.Visible)
-    out.englishActedPhrase = headwordThing(s.actedNounText, s.actedAdjText);
+    out.englishActedPhrase = headwordThing(s.actedNounText, adjectiveOf(ThingId::second));
   if (s.secondActedNounText.Visible && (s.Option4.Value || s.Option5.Value))
-    englishSecondActedPhrase = headwordThing(s.secondActedNounText, s.secondActedAdjText);
+    englishSecondActedPhrase =
+        headwordThing(s.secondActedNounText, adjectiveOf(ThingId::linkedSecond));
 
   std::string linkWord;
   joinThing(out.englishActorPhrase, englishSecondActorPhrase, s.actorTickBox.Value == 1,
@@ -146,18 +154,20 @@ EnglishNounPhrases buildEnglishNounPhrases(const MottoState& state, const Lexico
             thingHoldsAWord(s, thing(ThingId::second)));
 
   if (s.mannerTickBox.Value == 1) {
-    const bool prepFollows = adjectiveFollowsByCaption(s.prepositionAdjText);
-    const bool secondPrepFollows = adjectiveFollowsByCaption(s.secondPrepositionAdjText);
+    const bool prepFollows = adjectiveFollowsByCaption(adjectiveOf(ThingId::prepositional));
+    const bool secondPrepFollows =
+        adjectiveFollowsByCaption(adjectiveOf(ThingId::linkedPrepositional));
     std::string& p = out.englishPrepositionPhrase;
     if (s.prepositionText.Visible && s.prepositionText.Tag != kBlank) {
       p = s.prepositionText.Caption + " " + s.prepositionPronounText.Caption + " " +
-          prepAdjectiveAndNoun(s.prepositionNounText, s.prepositionAdjText, prepFollows);
+          prepAdjectiveAndNoun(s.prepositionNounText, adjectiveOf(ThingId::prepositional),
+                               prepFollows);
     }
     auto appendLinked = [&](std::string_view joint) {
       p += joint;
       p += s.secondPrepositionPronounText.Caption + " " +
-           prepAdjectiveAndNoun(s.secondPrepositionNounText, s.secondPrepositionAdjText,
-                                secondPrepFollows);
+           prepAdjectiveAndNoun(s.secondPrepositionNounText,
+                                adjectiveOf(ThingId::linkedPrepositional), secondPrepFollows);
     };
     if (s.Option7.Value) appendLinked(" and ");
     if (s.Option8.Value) appendLinked(" of ");

@@ -43,6 +43,10 @@ struct EnglishWorking {
 
 EnglishWorking englishWorkingFrom(const RenderValues& values);
 
+// Whether the English says a command: the tense phrase "should" of a ticked
+// act.
+bool isCommand(const MottoState& state);
+
 // The third person singular of a verb word ("love" -> "loves").
 std::string thirdPersonSingular(std::string_view word);
 

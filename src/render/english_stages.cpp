@@ -13,15 +13,14 @@
 
 namespace lexorra {
 
+bool isCommand(const MottoState& s) {
+  return s.actionTickBoc.Value == 1 && s.verbTenseText.Caption == "should";
+}
+
 namespace {
 
 std::string trimmed(const std::string& t) {
   return std::string(text::trimSpaces(t));
-}
-
-// The tense phrase "should" of a ticked act.
-bool isCommand(const MottoState& s) {
-  return s.actionTickBoc.Value == 1 && s.verbTenseText.Caption == "should";
 }
 
 // Subject pronouns after "let" take their object forms.
@@ -231,11 +230,7 @@ std::string questionStage(std::string text, const MottoState& state, EnglishWork
   if (state.isItThatOption) text = "Is it the case that " + text;
   if (state.whenIsItOption) text = "When is it that " + text;
   std::string lower = text::lowerCase(text);
-  for (std::string_view word : {"who", "what"}) {
-    std::string probe = lower;
-    text::replaceWholeWord(probe, word, "\x01");
-    if (text::contains(probe, "\x01")) asks = true;
-  }
+  if (text::containsWholeWord(lower, "who") || text::containsWholeWord(lower, "what")) asks = true;
   return asks ? withClosingMark(std::move(text), '?') : text;
 }
 

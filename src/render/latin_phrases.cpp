@@ -118,6 +118,21 @@ void append(TracedWords* out, TracedWords&& words) {
   if (out) out->insert(out->end(), words.begin(), words.end());
 }
 
+// Joins an and-linked thing to `phrase` after "et", or alone when nothing
+// stands before it; a linked thing without a word says nothing, so no "et"
+// is ever left dangling.
+void joinAndLinked(std::string& phrase, const std::string& linked, ThingId linkedId,
+                   TracedWords* out, TracedWords&& linkedWords) {
+  if (isEmptyPiece(linked)) return;
+  if (isEmptyPiece(phrase)) {
+    phrase += " " + linked;
+  } else {
+    phrase += " et " + linked;
+    if (out) out->push_back(fixedWord(FixedWord::et, "et", MottoPart::link, linkedId));
+  }
+  append(out, std::move(linkedWords));
+}
+
 }  // namespace
 
 std::string latinThingPhrase(const MottoState& state, ThingId id, const RenderValues& values,
@@ -155,20 +170,7 @@ std::string latinThingPhrase(const MottoState& state, ThingId id, const RenderVa
     std::string joined = pronounIn(second, caseCode, objectGenitive, lexicon, joinedRecord);
     std::string rest = nounAndAdjective(linkedNoun, linkedAdjective, lexicon, joinedRecord);
     if (!rest.empty()) joined += " " + rest;
-    // Nothing before it: the linked thing stands alone, without "et".
-    if (!isEmptyPiece(joined) && isEmptyPiece(p)) {
-      p += " " + joined;
-      append(out, std::move(joinedWords));
-    } else if (!isEmptyPiece(joined)) {
-      p += " et " + joined;
-      if (out) words.push_back(fixedWord(FixedWord::et, "et", MottoPart::link, linked.id));
-      append(out, std::move(joinedWords));
-    }
-  }
-  // "and" with nothing on either side says nothing.
-  if (text::trimSpaces(p) == "et") {
-    p.clear();
-    words.clear();
+    joinAndLinked(p, joined, linked.id, out, std::move(joinedWords));
   }
   if ((state.*group.ofOption).Value) {
     const ThingRecorder ofRecord{out, linked.id, ThingLink::ofLink, second, Case::genitive};
@@ -191,7 +193,9 @@ std::string latinThingPhrase(const MottoState& state, ThingId id, const RenderVa
 std::string latinPrepPhrase(const MottoState& s, const RenderValues& v, const Lexicon& lexicon,
                             TracedWords* trace) {
   if (s.mannerTickBox.Value != 1 || s.prepositionText.Caption == kEmptyCaption) return {};
-  const std::string preposition(lexicon.prepositionForm(s.prepositionText.Tag));
+  std::string preposition(lexicon.prepositionForm(s.prepositionText.Tag));
+  // A preposition line "(dative)" stands for the bare dative case: no word.
+  if (preposition == "(dative)") preposition.clear();
   const bool cum = preposition == "cum";
   auto prepositionWord = [&](bool enclitic) {
     TracedWord w;
@@ -248,16 +252,7 @@ std::string latinPrepPhrase(const MottoState& s, const RenderValues& v, const Le
       linked = preposition + " " + linked;
       if (linkedOut) linkedWords.insert(linkedWords.begin(), prepositionWord(false));
     }
-    if (!isEmptyPiece(linked) && isEmptyPiece(phrase)) {
-      phrase += " " + linked;  // nothing before it: no "et"
-      append(out, std::move(linkedWords));
-    } else if (!isEmptyPiece(linked)) {
-      phrase += " et " + linked;
-      if (out)
-        words.push_back(
-            fixedWord(FixedWord::et, "et", MottoPart::link, ThingId::linkedPrepositional));
-      append(out, std::move(linkedWords));
-    }
+    joinAndLinked(phrase, linked, ThingId::linkedPrepositional, out, std::move(linkedWords));
   }
   if (s.Option8.Value)
     phrase += " " + thingText(ThingId::linkedPrepositional, ThingLink::ofLink, Case::genitive,
@@ -273,12 +268,7 @@ std::string latinPrepPhrase(const MottoState& s, const RenderValues& v, const Le
     q = preposition + " " + phrase;
     if (out) words.insert(words.begin(), prepositionWord(false));
   }
-  // A preposition line "(dative)" stands for the bare dative case.
-  text::replaceEveryInPlace(q, "(dative)", "");
-  if (trace) {
-    for (TracedWord& w : words) text::replaceEveryInPlace(w.text, "(dative)", "");
-    append(trace, std::move(words));
-  }
+  append(trace, std::move(words));
   return q;
 }
 

@@ -134,17 +134,6 @@ const std::array<TenseTest, 8> kTenseTests = {{
     {false, "should", Tense::command, std::nullopt},
 }};
 
-// The case a preposition line names, as a case code.
-struct CaseName {
-  std::string_view name;
-  Case code;
-};
-constexpr std::array<CaseName, 5> kCaseNames = {{{"ACC", Case::accusative},
-                                                 {"ABL", Case::ablative},
-                                                 {"GEN", Case::genitive},
-                                                 {"NOM", Case::nominative},
-                                                 {"DAT", Case::dative}}};
-
 bool isEmptyCaption(const WordSlot& slot) {
   return slot.Caption == kEmptyCaption;
 }
@@ -337,9 +326,8 @@ RenderValues readRenderValues(const MottoState& s, const Lexicon& lexicon) {
   }
 
   if (s.mannerTickBox.Value == 1 && !isEmptyCaption(s.prepositionText)) {
-    v.prepCaseText = lexicon.prepositionCase(s.prepositionText.Tag);
-    for (const CaseName& c : kCaseNames)
-      if (c.name == v.prepCaseText) v.prepCaseCode = c.code;
+    v.prepCaseCode =
+        governedCase(lexicon.prepositionCase(s.prepositionText.Tag)).value_or(v.prepCaseCode);
     readThing(v, ThingId::prepositional, PronounColumn::object, s, lexicon);
     readThing(v, ThingId::linkedPrepositional, PronounColumn::object, s, lexicon);
   }

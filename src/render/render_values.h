@@ -49,8 +49,7 @@ struct RenderValues {
   Mood verbMood = Mood::indicative;
   Person verbPerson = Person::none;
   Number verbNumber = Number::singular;
-  std::string prepCaseText;        // the case the preposition line names
-  Case prepCaseCode = Case::none;  // its case, none when the name is unknown
+  Case prepCaseCode = Case::none;  // the case the preposition line names; none if unknown
 
   const ThingValues& of(ThingId id) const;
   ThingValues& of(ThingId id);

@@ -171,21 +171,29 @@ std::string withThousands(std::size_t n) {
   return out;
 }
 
+std::size_t findWholeWord(std::string_view text, std::string_view word, std::size_t from) {
+  if (word.empty()) return std::string_view::npos;
+  for (std::size_t hit = text.find(word, from); hit != std::string_view::npos;
+       hit = text.find(word, hit + 1)) {
+    const std::size_t end = hit + word.size();
+    if ((hit == 0 || !isLetter(text[hit - 1])) && (end == text.size() || !isLetter(text[end])))
+      return hit;
+  }
+  return std::string_view::npos;
+}
+
+bool containsWholeWord(std::string_view text, std::string_view word) {
+  return findWholeWord(text, word) != std::string_view::npos;
+}
+
 void replaceWholeWord(std::string& text, std::string_view word, std::string_view by) {
-  if (word.empty()) return;
   std::string out;
   std::size_t pos = 0;
-  for (std::size_t hit = text.find(word); hit != std::string::npos; hit = text.find(word, hit)) {
-    const std::size_t end = hit + word.size();
-    const bool whole =
-        (hit == 0 || !isLetter(text[hit - 1])) && (end == text.size() || !isLetter(text[end]));
-    if (!whole) {
-      ++hit;
-      continue;
-    }
+  for (std::size_t hit = findWholeWord(text, word); hit != std::string::npos;
+       hit = findWholeWord(text, word, pos)) {
     out.append(text, pos, hit - pos);
     out.append(by);
-    pos = hit = end;
+    pos = hit + word.size();
   }
   if (pos == 0) return;
   out.append(text, pos);

@@ -45,9 +45,15 @@ inline bool isLetter(char c) {
   return lowerChar(c) != upperChar(c);
 }
 
-// Replaces `word` where it stands as a whole word (no letter on either
-// side), so that "love" is replaced but "glove" and "lovers" stay whole. An
-// empty word changes nothing.
+// Where `word` first stands as a whole word (no letter on either side) at or
+// after `from`: "love" in "I love" but not in "glove" or "lovers". npos when
+// it does not, and for an empty word.
+std::size_t findWholeWord(std::string_view text, std::string_view word, std::size_t from = 0);
+bool containsWholeWord(std::string_view text, std::string_view word);
+
+// Replaces `word` where it stands as a whole word, so that "love" is
+// replaced but "glove" and "lovers" stay whole. An empty word changes
+// nothing.
 void replaceWholeWord(std::string& text, std::string_view word, std::string_view by);
 
 // Fields of a stored line are cut at every single space and counted from 0, so

@@ -33,6 +33,24 @@ TEST(TextOps, ReplaceEveryScansLeftToRightWithoutRescanning) {
   }
 }
 
+TEST(TextOps, WholeWordsHaveNoLetterOnEitherSide) {
+  const ReplaceCase cases[] = {
+      {"love", "love", "X", "X"},
+      {"glove lovers love.", "love", "X", "glove lovers X."},
+      {"glovelove love", "love", "X", "glovelove X"},  // a hit inside a word is stepped over
+      {"who? whole who", "who", "X", "X? whole X"},
+      {"aa aa", "a", "X", "aa aa"},
+      {"abc", "", "X", "abc"},
+  };
+  for (const auto& c : cases) {
+    std::string replaced = c.text;
+    replaceWholeWord(replaced, c.from, c.to);
+    EXPECT_EQ(replaced, c.expected) << c.text;
+    EXPECT_EQ(containsWholeWord(c.text, c.from), replaced != c.text) << c.text;
+  }
+  EXPECT_EQ(findWholeWord("who whom who", "who", 1), 9u);
+}
+
 TEST(TextOps, ApplyReplacementsKeepsRowOrder) {
   // The second row repairs what the first one did; swapping them would not.
   const Replacement rows[] = {{"of i", "of me"}, {" of met.", " of it."}};
