@@ -26,14 +26,13 @@ import sys
 import tempfile
 
 # The order of the forms inside a line, as the generator writes them.
-from lexicon_source import BLOCK_CASES, DEGREES, GENDERS, NOUN_CASES, NUMBERS, PERSON_SLOTS, TENSES
+from lexicon_source import (BLOCK_CASES, CAPACITY, DEGREES, EXPANDED, EXPANSION, GENDERS, NOUN_CASES, NUMBERS,
+                            PERSON_SLOTS, TENSES, table_lines)
 
 SENTINEL = "zzqqxx"
 BATCH = 20000
 
-TABLES = ("conjunctives", "prepositions", "adjectives", "adverbs", "verbs", "nouns", "pronouns")
-EXPANDED = ("adjectives", "verbs", "nouns")
-EXPANSION = (("%", " "), ("\u00e6", "a"), ("*", "e"), ("@", "i"), ("\u00a3", "o"), ("$", "u"))
+TABLES = tuple(CAPACITY)
 
 POS_WORDS = {"N", "ADJ", "V", "VPAR", "PRON", "ADV", "PREP", "CONJ", "NUM", "PACK", "SUPINE", "INTERJ"}
 
@@ -51,15 +50,10 @@ def find_parser():
 
 
 def read_table(data_dir, table):
-    with open(os.path.join(data_dir, table + ".dat"), "rb") as f:
-        text = f.read().decode("cp1252")
-    lines = text.split("\r\n")
-    if lines and lines[-1] == "":
-        lines.pop()
     out = []
-    for line in lines:
+    for line in table_lines(data_dir, table):
         if table in EXPANDED:
-            for code, plain in EXPANSION:
+            for code, plain in EXPANSION.items():
                 line = line.replace(code, plain)
         out.append(line.strip(" "))
     return out

@@ -4,6 +4,7 @@ ranking of competing endings and the selection of entries that fit a table.
 """
 
 import csv
+import os
 
 # ---------------------------------------------------------------------------
 # Table sizes the program reserves; no file may hold more lines.
@@ -21,7 +22,8 @@ CAPACITY = {
 # "*" -> "e", "@" -> "i", 0xA3 -> "o", "$" -> "u"); these characters must not
 # occur in them literally.
 EXPANDED = ("adjectives", "verbs", "nouns")
-EXPANSION_CODES = ("%", "*", "@", "$", "\u00e6", "\u00a3")
+EXPANSION = {"%": " ", "*": "e", "@": "i", "$": "u", "\u00e6": "a", "\u00a3": "o"}
+EXPANSION_CODES = tuple(EXPANSION)
 
 MISSING = "-"        # a form that does not exist
 COMPOUND = "tbc"     # a form built from the participle and "to be"
@@ -50,6 +52,16 @@ FREQ_RANK = {"A": 0, "B": 1, "C": 2, "D": 3, "E": 4, "F": 5, "I": 6, "M": 6, "N"
 def ranked(endings):
     """Endings ordered best first: age, then frequency, then file order."""
     return sorted(endings, key=lambda e: (AGE_RANK.get(e.age, 3), FREQ_RANK.get(e.freq, 4), e.order))
+
+
+def table_lines(folder, table):
+    """The lines of a delivered table (Windows-1252, CR LF), without the
+    empty one after the last line end."""
+    with open(os.path.join(folder, table + ".dat"), "rb") as f:
+        lines = f.read().decode("cp1252").split("\r\n")
+    if lines and lines[-1] == "":
+        lines.pop()
+    return lines
 
 
 def index_endings(endings, pos, key_and_row):

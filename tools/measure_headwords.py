@@ -36,6 +36,7 @@ import sys
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from lexicon_headwords import fault, headword, words_of  # noqa: E402
+from lexicon_source import table_lines  # noqa: E402
 from measure_english import load_words  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -49,12 +50,8 @@ PREFIXES = ("un", "re", "in", "im", "non", "over", "under", "counter", "half", "
 
 
 def read_headwords(folder, table):
-    with open(os.path.join(folder, table + ".dat"), "rb") as f:
-        lines = f.read().decode("cp1252").split("\r\n")
-    if lines and lines[-1] == "":
-        lines.pop()
     out = []
-    for line in lines:
+    for line in table_lines(folder, table):
         meaning = line.split("::")[1] if "::" in line else ""
         out.append((line.split(" ")[0], headword(meaning.strip()), meaning.strip()))
     return out

@@ -58,8 +58,7 @@ std::string jsonList(const std::vector<std::string>& items) {
 
 std::string sheetJson(const std::string& file, const Explanation& sheet, const SheetCheck* check) {
   const bool checked = check && check->status == SheetCheck::Status::checked;
-  std::string out = "{\"file\": " + jsonFileName(file) +
-                    ", \"latin\": " + jsonString(sheet.latin) +
+  std::string out = "{\"file\": " + jsonFileName(file) + ", \"latin\": " + jsonString(sheet.latin) +
                     ", \"english\": " + jsonString(sheet.english) + ", \"words\": [";
   for (std::size_t i = 0; i < sheet.rows.size(); ++i) {
     const explain::WordRow& row = sheet.rows[i];

@@ -83,8 +83,8 @@ std::string thingPart(const Context& c, const TracedWord& w) {
   const ThingId first =
       w.link == ThingLink::none ? w.thing : static_cast<ThingId>(code(w.thing) - 1);
   // An unlinked thing: the first, the second or the prepositional one.
-  std::string base = first == ThingId::prepositional ? prepositionPhrase(c)
-                                                     : std::string(thing(first).name);
+  std::string base =
+      first == ThingId::prepositional ? prepositionPhrase(c) : std::string(thing(first).name);
   if (w.link == ThingLink::ofLink)
     return first == ThingId::prepositional ? "of the thing " + base : "of the " + base;
   if (w.link == ThingLink::andLink) base += ", linked by et";
@@ -300,7 +300,7 @@ bool Explanation::allTraced() const {
 
 Explanation explainMotto(const MottoState& state, const Lexicon& lexicon) {
   const RenderValues values = readRenderValues(state, lexicon);
-  const TracedLatin traced = traceLatin(state, lexicon);
+  const TracedLatin traced = traceLatin(state, values, lexicon);
   const Context c{state, lexicon, values};
   Explanation sheet;
   for (const MatchedWord& m : traced.words)

@@ -212,8 +212,12 @@ bool TracedLatin::allTraced() const {
 }
 
 TracedLatin traceLatin(const MottoState& state, const Lexicon& lexicon) {
+  return traceLatin(state, readRenderValues(state, lexicon), lexicon);
+}
+
+TracedLatin traceLatin(const MottoState& state, const RenderValues& values,
+                       const Lexicon& lexicon) {
   // The renderer's own steps (renderLatin), with a trace.
-  const RenderValues values = readRenderValues(state, lexicon);
   LatinTrace trace;
   LatinPieces pieces = buildLatinPieces(state, values, lexicon, &trace);
   std::string latin =

@@ -137,6 +137,8 @@ TracedLatin matchLatinWords(std::string sentence, const LatinTrace& trace,
 
 // Renders the Latin half with a trace and matches its words.
 TracedLatin traceLatin(const MottoState& state, const Lexicon& lexicon);
+// The same with the values the render reads from the motto already read.
+TracedLatin traceLatin(const MottoState& state, const RenderValues& values, const Lexicon& lexicon);
 
 // The text of the marker that stands for a form the lexicon lacks, and its
 // words.
