@@ -105,7 +105,7 @@ std::string prepAdjectiveAndNoun(const WordSlot& noun, const WordSlot& adjective
 
 // The tense phrases that Latin says with a verb of its own.
 bool isHelperTense(std::string_view tense) {
-  return tense == "can" || tense == "would like to" || tense == "swear to";
+  return helperVerbEntry(tense).has_value();
 }
 
 }  // namespace

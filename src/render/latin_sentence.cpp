@@ -11,18 +11,6 @@ namespace lexorra {
 
 namespace {
 
-// Tense phrases that Latin says with a second verb: the chosen verb's
-// infinitive, then this verb in the act's person.
-struct HelperVerb {
-  std::string_view tensePhrase;
-  int entry;
-};
-constexpr std::array<HelperVerb, 3> kHelperVerbs = {{
-    {"can", 6852},            // possum
-    {"would like to", 6853},  // volo
-    {"swear to", 4532},       // iuro
-}};
-
 // The personal pronouns a verb's ending carries ("amo" is "I love").
 constexpr std::array<std::string_view, 8> kCarriedByTheEnding = {
     "i", "we", "you (single)", "you (plural)", "he", "she", "it", "they"};
@@ -66,19 +54,19 @@ std::string latinVerbPhrase(const MottoState& s, const RenderValues& v, const Le
     const VerbFormMaking made = lexicon.makeVerbForm(v.verbIndex, query);
     verb = made.text();
     if (trace) addVerbWords(words, made, v.verbIndex, query, MottoPart::act);
-    for (const HelperVerb& helper : kHelperVerbs) {
-      if (s.verbTenseText.Caption != helper.tensePhrase) continue;
+    // A tense Latin says with a second verb: the chosen verb's infinitive,
+    // then that verb in the act's person.
+    if (const std::optional<int> helper = helperVerbEntry(s.verbTenseText.Caption)) {
       const VerbQuery helperQuery{.person = v.verbPerson, .number = v.verbNumber};
       const VerbFormMaking infinitive = lexicon.makeVerbForm(v.verbIndex, {});
-      const VerbFormMaking helperForm = lexicon.makeVerbForm(helper.entry, helperQuery);
+      const VerbFormMaking helperForm = lexicon.makeVerbForm(*helper, helperQuery);
       verb = infinitive.text() + " " + helperForm.text();
       if (trace) {
         words.clear();
         addVerbWords(words, infinitive, v.verbIndex, {}, MottoPart::helperInfinitive);
-        addVerbWords(words, helperForm, std::to_string(helper.entry), helperQuery,
+        addVerbWords(words, helperForm, std::to_string(*helper), helperQuery,
                      MottoPart::helperVerb);
       }
-      break;
     }
     // Short mottos leave out a plain "is"/"are"; "Is it the case that...?"
     // keeps it, since it carries the question's "-ne".

@@ -232,6 +232,21 @@ Degree adjectiveDegree(std::string_view adjectiveCaption) {
   return Degree::positive;
 }
 
+std::optional<int> helperVerbEntry(std::string_view tensePhrase) {
+  struct HelperVerb {
+    std::string_view tensePhrase;
+    int entry;
+  };
+  static constexpr std::array<HelperVerb, 3> kHelperVerbs = {{
+      {"can", 6852},            // possum
+      {"would like to", 6853},  // volo
+      {"swear to", 4532},       // iuro
+  }};
+  for (const HelperVerb& helper : kHelperVerbs)
+    if (helper.tensePhrase == tensePhrase) return helper.entry;
+  return std::nullopt;
+}
+
 TenseAndMood tenseOfPhrase(std::string_view tensePhrase) {
   TenseAndMood result;
   for (const TenseTest& test : kTenseTests) {

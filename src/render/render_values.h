@@ -4,6 +4,7 @@
 // and the English half.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -73,6 +74,11 @@ struct TenseAndMood {
   Mood mood = Mood::indicative;
 };
 TenseAndMood tenseOfPhrase(std::string_view tensePhrase);
+
+// The verb entry of a tense phrase that Latin says with a second verb ("can":
+// possum, "would like to": volo, "swear to": iuro), which follows the chosen
+// verb's infinitive; nothing for the other phrases.
+std::optional<int> helperVerbEntry(std::string_view tensePhrase);
 
 // Person and number of the act from the first thing's pronoun caption.
 struct PersonAndNumber {
