@@ -105,15 +105,6 @@ bool isEmptyPiece(const std::string& piece) {
   return text::trimSpaces(piece).empty();
 }
 
-TracedWord fixedWord(FixedWord which, std::string_view text, MottoPart part, ThingId id) {
-  TracedWord w;
-  w.text = text;
-  w.fixed = which;
-  w.part = part;
-  w.thing = id;
-  return w;
-}
-
 void append(TracedWords* out, TracedWords&& words) {
   if (out) out->insert(out->end(), words.begin(), words.end());
 }

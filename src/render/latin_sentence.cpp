@@ -81,10 +81,7 @@ std::string latinVerbPhrase(const MottoState& s, const RenderValues& v, const Le
   if (s.isItThatOption && !text::endsWith(text::trimSpaces(verb), "-")) {
     verb += "ne";
     if (trace) {
-      TracedWord ne;
-      ne.text = "ne";
-      ne.fixed = FixedWord::questionNe;
-      ne.part = MottoPart::question;
+      TracedWord ne = fixedWord(FixedWord::questionNe, "ne", MottoPart::question);
       ne.enclitic = true;
       words.push_back(ne);
     }
@@ -110,18 +107,6 @@ bool dropsSubjectPronoun(const MottoState& s, const RenderValues& v,
   return s.Check1.Value == 0 && !trimmed(verbPhrase).empty();
 }
 
-namespace {
-
-TracedWord negationWord(FixedWord which, std::string_view text) {
-  TracedWord w;
-  w.text = text;
-  w.fixed = which;
-  w.part = MottoPart::negation;
-  return w;
-}
-
-}  // namespace
-
 LatinPieces buildLatinPieces(const MottoState& s, const RenderValues& v, const Lexicon& lexicon,
                              LatinTrace* trace) {
   auto traceOf = [trace](LatinPiece piece) { return trace ? &trace->of(piece) : nullptr; };
@@ -139,14 +124,7 @@ LatinPieces buildLatinPieces(const MottoState& s, const RenderValues& v, const L
   TracedWords* adverbTrace = traceOf(LatinPiece::adverb);
   if (s.mannerTickBox.Value == 1 && s.adVerbText.Caption != kEmptyCaption) {
     pieces.latinAdverb = lexicon.adverbForm(s.adVerbText.Tag);
-    if (adverbTrace) {
-      TracedWord w;
-      w.text = pieces.latinAdverb;
-      w.source = WordSource::adverb;
-      w.entry = s.adVerbText.Tag;
-      w.part = MottoPart::manner;
-      adverbTrace->push_back(w);
-    }
+    if (adverbTrace) adverbTrace->push_back(adverbWord(pieces.latinAdverb, s.adVerbText.Tag));
   }
   pieces.latinPrepPhrase = latinPrepPhrase(s, v, lexicon, traceOf(LatinPiece::preposition));
 
@@ -158,7 +136,7 @@ LatinPieces buildLatinPieces(const MottoState& s, const RenderValues& v, const L
       // "never" becomes "ne umquam", next to it.
       pieces.latinNegation = never ? "ne umquam" : "ne";
       if (negationTrace) {
-        negationTrace->push_back(negationWord(FixedWord::ne, "ne"));
+        negationTrace->push_back(fixedWord(FixedWord::ne, "ne", MottoPart::negation));
         if (never) {
           TracedWord umquam = adverbTrace->front();
           umquam.text = "umquam";
@@ -179,10 +157,12 @@ LatinPieces buildLatinPieces(const MottoState& s, const RenderValues& v, const L
       pieces.latinAdverb.clear();
       if (adverbTrace) adverbTrace->clear();
       pieces.latinNegation = "non";
-      if (negationTrace) negationTrace->push_back(negationWord(FixedWord::non, "non"));
+      if (negationTrace)
+        negationTrace->push_back(fixedWord(FixedWord::non, "non", MottoPart::negation));
     } else {
       pieces.latinNegation = "non";
-      if (negationTrace) negationTrace->push_back(negationWord(FixedWord::non, "non"));
+      if (negationTrace)
+        negationTrace->push_back(fixedWord(FixedWord::non, "non", MottoPart::negation));
     }
     // "Not always": the negation stands before an adverb of frequency, as
     // the English puts it ("non semper", not "semper non", which says
@@ -305,20 +285,13 @@ std::string tidyLatinSentence(std::string s, const LatinPieces& pieces, const Mo
       // Without a verb there is no infinitive, but "non" is gone all the same.
       trace->forbiddingInfinitive =
           infinitiveWords.empty() ? TracedWord{} : infinitiveWords.front();
-      TracedWord noli;
-      noli.text = v.verbNumber == Number::singular ? "noli" : "nolite";
-      noli.fixed = v.verbNumber == Number::singular ? FixedWord::noli : FixedWord::nolite;
-      noli.part = MottoPart::negation;
-      trace->leading.push_back(noli);
+      const bool one = v.verbNumber == Number::singular;
+      trace->leading.push_back(fixedWord(one ? FixedWord::noli : FixedWord::nolite,
+                                         one ? "noli" : "nolite", MottoPart::negation));
       if (pieces.forbidsNever) {
         // The adverb "numquam", which the sentence writes "umquam" after
         // "noli".
-        TracedWord never;
-        never.text = "numquam";
-        never.source = WordSource::adverb;
-        never.entry = state.adVerbText.Tag;
-        never.part = MottoPart::manner;
-        trace->leading.push_back(never);
+        trace->leading.push_back(adverbWord("numquam", state.adVerbText.Tag));
       }
     }
   }
@@ -328,12 +301,8 @@ std::string tidyLatinSentence(std::string s, const LatinPieces& pieces, const Mo
   text::applyReplacements(s, kNoliUmquam);
 
   auto question = [trace](FixedWord which, std::string_view word) {
-    if (!trace) return;
-    TracedWord w;
-    w.text = word;
-    w.fixed = which;
-    w.part = MottoPart::question;
-    trace->leading.insert(trace->leading.begin(), w);
+    if (trace)
+      trace->leading.insert(trace->leading.begin(), fixedWord(which, word, MottoPart::question));
   };
   if (state.whyOption) {
     s = "cur " + s;

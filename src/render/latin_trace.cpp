@@ -126,6 +126,24 @@ std::vector<MatchedWord> expectedWords(const LatinTrace& trace, const LatinPiece
 
 }  // namespace
 
+TracedWord fixedWord(FixedWord which, std::string_view text, MottoPart part, ThingId thing) {
+  TracedWord w;
+  w.text = text;
+  w.fixed = which;
+  w.part = part;
+  w.thing = thing;
+  return w;
+}
+
+TracedWord adverbWord(std::string_view text, std::string_view entry) {
+  TracedWord w;
+  w.text = text;
+  w.source = WordSource::adverb;
+  w.entry = entry;
+  w.part = MottoPart::manner;
+  return w;
+}
+
 void addVerbWords(TracedWords& out, const VerbFormMaking& made, std::string_view entry,
                   const VerbQuery& query, MottoPart part) {
   using Kind = VerbFormMaking::Kind;

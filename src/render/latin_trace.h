@@ -106,6 +106,13 @@ struct LatinTrace {
   const TracedWords& of(LatinPiece piece) const { return pieces[static_cast<std::size_t>(piece)]; }
 };
 
+// A word the renderer writes itself ("et", "non", "noli", "cur"...).
+TracedWord fixedWord(FixedWord which, std::string_view text, MottoPart part,
+                     ThingId thing = ThingId::first);
+
+// The motto's adverb, entry `entry`, as written.
+TracedWord adverbWord(std::string_view text, std::string_view entry);
+
 // The words of a verb form as `made` makes them: one, or participle and
 // auxiliary. `entry` is the verb's lexicon index.
 void addVerbWords(TracedWords& out, const VerbFormMaking& made, std::string_view entry,
