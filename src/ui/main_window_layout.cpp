@@ -269,25 +269,25 @@ void Form1::buildOutputsAndButtons() {
   finalEnglish_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   finalEnglish_->installEventFilter(this);
 
-  auto makeButton = [this](const char* name, const char* tooltip, ButtonPicture picture) {
+  // The pictures are set by applyColours(), at the end of buildWidgets().
+  auto makeButton = [this](const char* name, const char* tooltip) {
     auto* b = new QToolButton(this);
     b->setObjectName(name);
     b->setToolTip(tooltip);
     b->setAccessibleName(tooltip);
-    b->setIcon(buttonIcon(picture));
     b->setIconSize(QSize(32, 32));
     b->setFixedSize(48, 48);
     b->setFocusPolicy(Qt::StrongFocus);
     return b;
   };
-  Command3 = makeButton("Command3", "Clear the entire form", ButtonPicture::reset);
+  Command3 = makeButton("Command3", "Clear the entire form");
   Command3->setText("Reset all");
   Command3->setAccessibleName("Reset all");
   Command3->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   Command3->setFixedSize(130, 48);
-  printButton = makeButton("printButton", "Print Latin", ButtonPicture::print);
-  Command2 = makeButton("Command2", "Examples", ButtonPicture::examples);
-  Command1 = makeButton("Command1", "Main menu", ButtonPicture::menu);
+  printButton = makeButton("printButton", "Print Latin");
+  Command2 = makeButton("Command2", "Examples");
+  Command1 = makeButton("Command1", "Main menu");
 
   saveButton = new QPushButton("save", this);
   saveButton->setObjectName("saveButton");
