@@ -3,6 +3,7 @@
 #include <QFontInfo>
 #include <array>
 
+#include "lettering/qt_text.h"
 #include "text/textops.h"
 
 namespace lexorra::lettering {
@@ -33,10 +34,6 @@ constexpr std::array<Typeface, 7> kTypefaces = {{
     // fixed pitch, fonts-dejavu-core
     {"Lucida Sans Typewriter", "DejaVu Sans Mono", QFont::TypeWriter},
 }};
-
-QString latin1(std::string_view name) {
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 const Typeface* typeface(std::string_view requestedName) {
   const std::string wanted = text::lowerCase(requestedName);

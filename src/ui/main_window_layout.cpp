@@ -23,6 +23,7 @@
 #include "ui/icons.h"
 #include "ui/latin_preview.h"
 #include "ui/main_window.h"
+#include "ui/qtext.h"
 #include "ui/slot_label.h"
 
 namespace lexorra::ui {
