@@ -63,6 +63,14 @@ double luminance(const QColor& colour) {
          0.0722 * channel(colour.blueF());
 }
 
+// What a word label is, for assistive technology ("First thing, noun"); a
+// slot without a place in the grid is called by its name.
+std::string_view roleOf(std::string_view slotName) {
+  for (const SlotPlace& place : kSlotPlaces)
+    if (place.name == slotName) return place.role;
+  return slotName;
+}
+
 }  // namespace
 
 QColor slotColour(SlotKind kind) {
@@ -175,6 +183,7 @@ void Form1::buildSections() {
       label->setAccessibleDescription(latin1(info.tooltip));
     }
     slots_[i] = label;
+    slotRoles_[i] = latin1(roleOf(info.name));
   }
 
   for (std::size_t f = 0; f < kFrames.size(); ++f) {
