@@ -242,10 +242,8 @@ SearchPickerWindow::SearchPickerWindow(MottoState& state, const Lexicon& lexicon
 
 void SearchPickerWindow::showPicker() {
   syncing_ = true;
-  const int listed = picker_.rows().empty() && !picker_.notice().empty()
-                         ? 1
-                         : static_cast<int>(picker_.rows().size());
-  if (picker_.searchText() != listedSearch_ || rowsModel_->rowCount() != listed) {
+  // The picker refills its rows only when its search text changes.
+  if (picker_.searchText() != listedSearch_) {
     rowsModel_->refresh();
     listedSearch_ = picker_.searchText();
   }
