@@ -39,7 +39,7 @@ void showThing(MottoState& state, const ThingInfo& t, bool (*standsAlone)(std::s
 }
 
 void showSlots(MottoState& state, const ThingInfo& t, bool visible) {
-  for (WordSlot M::*slot : t.slots()) (state.*slot).Visible = visible;
+  for (WordSlot M::*slot : t.wordSlots()) (state.*slot).Visible = visible;
 }
 
 }  // namespace
@@ -149,7 +149,7 @@ void Option_Click(MottoState& state, int n) {
     case 3: {
       const ThingInfo& t = thing(ThingId::linkedFirst);
       showSlots(state, t, false);
-      for (WordSlot M::*slot : t.slots()) (state.*slot).Tag = kBlank;
+      for (WordSlot M::*slot : t.wordSlots()) (state.*slot).Tag = kBlank;
       break;
     }
     case 4:

@@ -174,7 +174,7 @@ struct ThingInfo {
   bool linked;            // the thing that the group's link attaches
 
   // Its pronoun, noun and adjective slots.
-  constexpr std::array<WordSlot MottoState::*, 3> slots() const {
+  constexpr std::array<WordSlot MottoState::*, 3> wordSlots() const {
     return {pronoun, noun, adjective};
   }
 };

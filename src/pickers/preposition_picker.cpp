@@ -40,7 +40,7 @@ std::optional<RenderStep> PrepositionPicker::writeChoice(MottoState& state) {
     state.prepositionText.Tag = std::to_string(index);
     state.prepositionText.Caption = lexicon_->englishHeadword("preposition", index);
   }
-  for (auto slot : thing(ThingId::prepositional).slots()) (state.*slot).Visible = true;
+  for (auto slot : thing(ThingId::prepositional).wordSlots()) (state.*slot).Visible = true;
   state.Enabled = true;
   hide();
   return RenderStep::sentences;
@@ -54,7 +54,7 @@ RenderStep PrepositionPicker::writeNoWord(MottoState& state) {
   // The tags stay: the refresh turns the emptied nouns and adjectives into
   // "blank", and a pronoun slot's "()" is itself a choice.
   for (ThingId id : {ThingId::prepositional, ThingId::linkedPrepositional}) {
-    for (auto slot : thing(id).slots()) {
+    for (auto slot : thing(id).wordSlots()) {
       (state.*slot).Visible = false;
       (state.*slot).Caption = kEmptyCaption;
     }
