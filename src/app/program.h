@@ -59,10 +59,6 @@ void Form_Load(Program& program, const std::filesystem::path& dataFolder);
 bool startUp(Program& program, const std::filesystem::path& dataFolder,
              const std::optional<std::filesystem::path>& mottoFile = std::nullopt);
 
-// Opens the motto file named on the command line once the main window is up,
-// as "Open..." does.
-void openStartFile(Program& program, const std::filesystem::path& mottoFile);
-
 // The whole run: creates the program, starts it up from the data folder,
 // opens the motto file of the command line and runs the event loop. Returns
 // the program's exit status: 1 when the start-up failed (after the message

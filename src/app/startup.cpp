@@ -143,10 +143,6 @@ bool startUp(Program& program, const std::filesystem::path& dataFolder,
   }
 }
 
-void openStartFile(Program& program, const std::filesystem::path& mottoFile) {
-  program.form->openMottoFile(mottoFile);
-}
-
 int runProgram(const StartOptions& options) {
   auto program = createProgram();
   if (!startUp(*program, options.dataFolder, options.mottoFile)) return 1;

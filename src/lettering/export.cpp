@@ -16,6 +16,7 @@
 #include <cstdio>
 
 #include "lettering/lettering.h"
+#include "lettering/qt_text.h"
 #include "text/codepage.h"
 #include "text/textops.h"
 
@@ -51,10 +52,6 @@ constexpr double kPdfMarginMm = 5;
 constexpr int kPdfDpi = 1200;
 // A PNG larger than this (about 400 MB while drawn) is refused.
 constexpr double kMaxPngPixels = 100e6;
-
-QString unicode(std::string_view cp1252) {
-  return QString::fromStdString(text::cp1252ToUtf8(cp1252));
-}
 
 std::string centimetres(double mm) {
   char buffer[32];
@@ -191,7 +188,7 @@ LetteringLayout checkedLayout(LetteringFormat format, const LetteringText& text,
 
 QByteArray fileContents(LetteringFormat format, const LetteringLayout& layout,
                         const LetteringText& text, const LetteringOptions& options) {
-  const QString title = unicode(text::trimSpaces(text.latin));
+  const QString title = toQString(text::trimSpaces(text.latin));
   switch (format) {
     case LetteringFormat::svg:
       return svgFile(layout, title);

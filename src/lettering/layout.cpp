@@ -8,8 +8,8 @@
 #include <cmath>
 
 #include "lettering/lettering.h"
+#include "lettering/qt_text.h"
 #include "lettering/typefaces.h"
-#include "text/codepage.h"
 #include "text/textops.h"
 
 namespace lexorra::lettering {
@@ -26,10 +26,6 @@ constexpr const char* kEnglishFace = "Garamond";
 // Outlined letters: a fine line, thinner still for very small lettering.
 constexpr double kOutlinePenMm = 0.3;
 constexpr double kOutlinePenShare = 0.02;
-
-QString unicode(std::string_view cp1252) {
-  return QString::fromStdString(text::cp1252ToUtf8(cp1252));
-}
 
 QFont referenceFont(std::string_view face) {
   QFont font = typefaceFont(face);
@@ -75,8 +71,8 @@ std::vector<std::string> letteringLines(std::string_view latin, std::string_view
   double bestWidth = 0;
   for (std::size_t split = 1; split < words.size(); ++split) {
     const double width =
-        std::max(metrics.horizontalAdvance(unicode(joined(words, 0, split))),
-                 metrics.horizontalAdvance(unicode(joined(words, split, words.size()))));
+        std::max(metrics.horizontalAdvance(toQString(joined(words, 0, split))),
+                 metrics.horizontalAdvance(toQString(joined(words, split, words.size()))));
     if (split == 1 || width < bestWidth) {
       bestSplit = split;
       bestWidth = width;
@@ -95,7 +91,7 @@ LetteringLayout layOutLettering(const LetteringText& text, const LetteringOption
   std::vector<QPainterPath> linePaths;
   double inkWidth = 0;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    linePaths.push_back(outlines(unicode(lines[i]), font, static_cast<double>(i) * lineSpacing));
+    linePaths.push_back(outlines(toQString(lines[i]), font, static_cast<double>(i) * lineSpacing));
     inkWidth = std::max(inkWidth, linePaths.back().boundingRect().width());
   }
   if (inkWidth <= 0 || options.widthMm <= 0) return layout;
@@ -124,7 +120,7 @@ LetteringLayout layOutLettering(const LetteringText& text, const LetteringOption
 
   const std::string_view english = text::trimSpaces(text.english);
   if (options.withEnglish && !english.empty()) {
-    const QPainterPath englishPath = outlines(unicode(english), referenceFont(kEnglishFace), 0);
+    const QPainterPath englishPath = outlines(toQString(english), referenceFont(kEnglishFace), 0);
     const QRectF ink = englishPath.boundingRect();
     if (ink.width() > 0) {
       const double englishScale = std::min(scale * kEnglishShare, width / ink.width());

@@ -3,6 +3,7 @@
 #include <QFontInfo>
 #include <array>
 
+#include "lettering/qt_text.h"
 #include "text/textops.h"
 
 namespace lexorra::lettering {
@@ -34,27 +35,35 @@ constexpr std::array<Typeface, 7> kTypefaces = {{
     {"Lucida Sans Typewriter", "DejaVu Sans Mono", QFont::TypeWriter},
 }};
 
-QString latin1(std::string_view name) {
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+// Equal but for letter case, compared in place.
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (text::lowerChar(a[i]) != text::lowerChar(b[i])) return false;
+  return true;
 }
 
 const Typeface* typeface(std::string_view requestedName) {
-  const std::string wanted = text::lowerCase(requestedName);
   for (const Typeface& face : kTypefaces)
-    if (text::lowerCase(face.requested) == wanted) return &face;
+    if (sameIgnoringCase(face.requested, requestedName)) return &face;
   return nullptr;
+}
+
+// The table's stand-in for a known face; an unknown name passes unchanged.
+QString familyOf(const Typeface* face, std::string_view requestedName) {
+  return latin1(face ? face->family : requestedName);
 }
 
 }  // namespace
 
 QString fontFamily(std::string_view requestedName) {
-  const Typeface* face = typeface(requestedName);
-  return latin1(face ? face->family : requestedName);
+  return familyOf(typeface(requestedName), requestedName);
 }
 
 QFont typefaceFont(std::string_view requestedName) {
-  QFont font(fontFamily(requestedName));
-  if (const Typeface* face = typeface(requestedName)) font.setStyleHint(face->hint);
+  const Typeface* face = typeface(requestedName);
+  QFont font(familyOf(face, requestedName));
+  if (face) font.setStyleHint(face->hint);
   return font;
 }
 

@@ -155,8 +155,4 @@ inline constexpr std::array<FontItem, 4> kFontItems = {{
     {"highTowerFont", "High Tower Text (variant on Roman)", "high tower text"},
 }};
 
-inline QString latin1(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace lexorra::ui

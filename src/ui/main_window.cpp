@@ -31,16 +31,10 @@ namespace {
 
 // What a slot holds, in words: its caption without the parentheses that
 // adjective captions and the empty caption wear.
-QString holding(const std::string& caption) {
-  QString text = toQString(caption).trimmed();
+QString holding(const QString& caption) {
+  QString text = caption.trimmed();
   if (text.startsWith('(') && text.endsWith(')')) text = text.mid(1, text.size() - 2).trimmed();
   return text.isEmpty() ? QString("none") : text;
-}
-
-std::string_view roleOf(std::string_view slotName) {
-  for (const SlotPlace& place : kSlotPlaces)
-    if (place.name == slotName) return place.role;
-  return slotName;
 }
 
 // The widget of the row called `name` in a table of named rows, whose
@@ -82,11 +76,12 @@ void Form1::showModel() {
   for (std::size_t i = 0; i < kSlots.size(); ++i) {
     const WordSlot& slot = state_.*kSlots[i].slot;
     SlotLabel* label = slots_[i];
-    label->showCaption(toQString(slot.Caption), slotFont_);
+    const QString caption = toQString(slot.Caption);
+    label->showCaption(caption, slotFont_);
     const int frameStyle = slot.BorderStyle == 1 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame;
     if (label->frameStyle() != frameStyle) label->setFrameStyle(frameStyle);
     label->setVisible(slot.Visible);
-    const QString name = latin1(roleOf(kSlots[i].name)) + ": " + holding(slot.Caption);
+    const QString name = slotRoles_[i] + ": " + holding(caption);
     if (label->accessibleName() != name) label->setAccessibleName(name);
   }
   for (std::size_t i = 0; i < kTickBoxes.size(); ++i) {
@@ -111,7 +106,8 @@ void Form1::showModel() {
 
   const QString latin = toQString(state_.finalLatin);
   finalLatin_->showMotto(latin, windowFont(state_.finalLatinFont, 24));
-  finalLatin_->setAccessibleName("Latin motto: " + latin.trimmed());
+  const QString latinName = "Latin motto: " + latin.trimmed();
+  if (finalLatin_->accessibleName() != latinName) finalLatin_->setAccessibleName(latinName);
   const QString english = toQString(state_.finalEnglish);
   if (finalEnglish_->toPlainText() != english) finalEnglish_->setPlainText(english);
 
@@ -296,16 +292,18 @@ QGroupBox* Form1::frame(std::string_view name) const {
   return namedWidget(kFrames, linkFrames_, name);
 }
 QToolButton* Form1::button(std::string_view name) const {
+  const QString wanted = latin1(name);
   for (QToolButton* b : {Command1, Command2, Command3, printButton})
-    if (b->objectName() == latin1(name)) return b;
+    if (b->objectName() == wanted) return b;
   return nullptr;
 }
 QPushButton* Form1::saveLoadButton(std::string_view name) const {
   return name == "saveButton" ? saveButton : name == "loadButton" ? loadButton : nullptr;
 }
 QAction* Form1::action(std::string_view name) const {
+  const QString wanted = latin1(name);
   for (QAction* command : commands_)
-    if (command->objectName() == latin1(name)) return command;
+    if (command->objectName() == wanted) return command;
   return nullptr;
 }
 QMenu* Form1::pronounMenu(PronounMenu which) const {

@@ -11,6 +11,7 @@
 
 #include <QFont>
 #include <QPointer>
+#include <QString>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -192,7 +193,8 @@ class Form1 : public QWidget {
   QTimer Timer1;
 
   std::array<SlotLabel*, 22> slots_{};
-  QFont slotFont_;  // the face and size of the word labels
+  std::array<QString, 22> slotRoles_;  // each label's role, the start of its accessible name
+  QFont slotFont_;                     // the face and size of the word labels
   LatinPreview* finalLatin_ = nullptr;
   QTextEdit* finalEnglish_ = nullptr;
   std::array<QCheckBox*, 4> tickBoxes_{};

@@ -23,6 +23,7 @@
 #include "ui/icons.h"
 #include "ui/latin_preview.h"
 #include "ui/main_window.h"
+#include "ui/qtext.h"
 #include "ui/slot_label.h"
 
 namespace lexorra::ui {
@@ -60,6 +61,14 @@ double luminance(const QColor& colour) {
   };
   return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
          0.0722 * channel(colour.blueF());
+}
+
+// What a word label is, for assistive technology ("First thing, noun"); a
+// slot without a place in the grid is called by its name.
+std::string_view roleOf(std::string_view slotName) {
+  for (const SlotPlace& place : kSlotPlaces)
+    if (place.name == slotName) return place.role;
+  return slotName;
 }
 
 }  // namespace
@@ -174,6 +183,7 @@ void Form1::buildSections() {
       label->setAccessibleDescription(latin1(info.tooltip));
     }
     slots_[i] = label;
+    slotRoles_[i] = latin1(roleOf(info.name));
   }
 
   for (std::size_t f = 0; f < kFrames.size(); ++f) {
@@ -269,25 +279,25 @@ void Form1::buildOutputsAndButtons() {
   finalEnglish_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   finalEnglish_->installEventFilter(this);
 
-  auto makeButton = [this](const char* name, const char* tooltip, ButtonPicture picture) {
+  // The pictures are set by applyColours(), at the end of buildWidgets().
+  auto makeButton = [this](const char* name, const char* tooltip) {
     auto* b = new QToolButton(this);
     b->setObjectName(name);
     b->setToolTip(tooltip);
     b->setAccessibleName(tooltip);
-    b->setIcon(buttonIcon(picture));
     b->setIconSize(QSize(32, 32));
     b->setFixedSize(48, 48);
     b->setFocusPolicy(Qt::StrongFocus);
     return b;
   };
-  Command3 = makeButton("Command3", "Clear the entire form", ButtonPicture::reset);
+  Command3 = makeButton("Command3", "Clear the entire form");
   Command3->setText("Reset all");
   Command3->setAccessibleName("Reset all");
   Command3->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   Command3->setFixedSize(130, 48);
-  printButton = makeButton("printButton", "Print Latin", ButtonPicture::print);
-  Command2 = makeButton("Command2", "Examples", ButtonPicture::examples);
-  Command1 = makeButton("Command1", "Main menu", ButtonPicture::menu);
+  printButton = makeButton("printButton", "Print Latin");
+  Command2 = makeButton("Command2", "Examples");
+  Command1 = makeButton("Command1", "Main menu");
 
   saveButton = new QPushButton("save", this);
   saveButton->setObjectName("saveButton");

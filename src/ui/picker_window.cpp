@@ -17,14 +17,6 @@
 
 namespace lexorra::ui {
 
-namespace {
-
-QString qs(std::string_view text) {
-  return toQString(text);
-}
-
-}  // namespace
-
 PickerRowsModel::PickerRowsModel(Source source, QObject* parent)
     : QAbstractListModel(parent), source_(std::move(source)) {}
 
@@ -86,8 +78,8 @@ void PickerWindowBase::buildCommon(const char* useTooltip) {
   Command2->setObjectName("Command2");
   Command2->setIcon(buttonIcon(ButtonPicture::noWord));
   Command2->setIconSize(QSize(32, 32));
-  Command2->setToolTip(qs(kUseNoWordTooltip));
-  Command2->setAccessibleName(qs(kUseNoWordTooltip));
+  Command2->setToolTip(toQString(kUseNoWordTooltip));
+  Command2->setAccessibleName(toQString(kUseNoWordTooltip));
   Command2->setAutoDefault(false);
 
   for (QPushButton* button : {Command1, Command2}) button->setFixedSize(56, 44);
@@ -189,13 +181,13 @@ SearchPickerWindow::SearchPickerWindow(MottoState& state, const Lexicon& lexicon
                                        const EnglishTables& english, SearchPickerKind kind)
     : PickerWindow(kind, lexicon), state_(state), english_(english) {
   const SearchPickerConfig& config = picker_.config();
-  setObjectName(qs(config.name));
-  setWindowTitle(qs(config.caption));
+  setObjectName(toQString(config.name));
+  setWindowTitle(toQString(config.caption));
   setModal(false);
 
   Text1 = new QLineEdit(this);
   Text1->setObjectName("Text1");
-  Text1->setToolTip(qs(kSearchTooltip));
+  Text1->setToolTip(toQString(kSearchTooltip));
   Text1->setAccessibleName("Search for an English word");
   QFont searchFont = Text1->font();
   searchFont.setPointSize(11);
@@ -204,7 +196,7 @@ SearchPickerWindow::SearchPickerWindow(MottoState& state, const Lexicon& lexicon
 
   // The hint lies over the empty search box, in the box's placeholder colour;
   // clicks go through it.
-  fbText = new QLabel(qs(config.hint), Text1);
+  fbText = new QLabel(toQString(config.hint), Text1);
   fbText->setObjectName("fbText");
   fbText->setAttribute(Qt::WA_TransparentForMouseEvents);
   QPalette grey = fbText->palette();
@@ -224,7 +216,7 @@ SearchPickerWindow::SearchPickerWindow(MottoState& state, const Lexicon& lexicon
                            .notice = [this]() -> std::string_view { return picker_.notice(); }},
                           this);
   List1->setModel(rowsModel_);
-  List1->setAccessibleName(qs(config.caption) + " found");
+  List1->setAccessibleName(toQString(config.caption) + " found");
   List1->installEventFilter(this);
 
   if (config.hasComparison) {
@@ -250,10 +242,8 @@ SearchPickerWindow::SearchPickerWindow(MottoState& state, const Lexicon& lexicon
 
 void SearchPickerWindow::showPicker() {
   syncing_ = true;
-  const int listed = picker_.rows().empty() && !picker_.notice().empty()
-                         ? 1
-                         : static_cast<int>(picker_.rows().size());
-  if (picker_.searchText() != listedSearch_ || rowsModel_->rowCount() != listed) {
+  // The picker refills its rows only when its search text changes.
+  if (picker_.searchText() != listedSearch_) {
     rowsModel_->refresh();
     listedSearch_ = picker_.searchText();
   }
@@ -333,10 +323,10 @@ bool SearchPickerWindow::eventFilter(QObject* watched, QEvent* event) {
 PrepositionPickerWindow::PrepositionPickerWindow(MottoState& state, const Lexicon& lexicon)
     : PickerWindow(lexicon), state_(state) {
   setObjectName("prepositionPicker");
-  setWindowTitle(qs(kPrepositionCaption));
+  setWindowTitle(toQString(kPrepositionCaption));
   setModal(false);
 
-  auto* prompt = new QLabel(qs(kPrepositionPrompt), this);
+  auto* prompt = new QLabel(toQString(kPrepositionPrompt), this);
   prompt->setObjectName("Label1");
   QFont bold = prompt->font();
   bold.setBold(true);

@@ -1,21 +1,14 @@
 // The window's side of the text boundary: the program's single-byte
-// Windows-1252 text becomes Qt's Unicode text and back.
+// Windows-1252 text becomes Qt's Unicode text and back (see
+// lettering/qt_text.h, which the window shares with the lettering).
 #pragma once
 
-#include <QString>
-#include <string>
-#include <string_view>
-
-#include "text/codepage.h"
+#include "lettering/qt_text.h"
 
 namespace lexorra::ui {
 
-inline QString toQString(std::string_view cp1252) {
-  return QString::fromStdString(text::cp1252ToUtf8(cp1252));
-}
-
-inline std::string fromQString(const QString& text) {
-  return text::utf8ToCp1252(text.toStdString());
-}
+using lettering::fromQString;
+using lettering::latin1;
+using lettering::toQString;
 
 }  // namespace lexorra::ui

@@ -57,8 +57,12 @@ SlotLabel::SlotLabel(int slotIndex, QWidget* parent)
 }
 
 void SlotLabel::showCaption(const QString& caption, const QFont& face) {
+  // The window shows every label on each tick: the caption is measured again
+  // only when it, the face or the label's width changed since the last fit.
+  if (caption == caption_ && face == face_ && width() == fittedWidth_) return;
   caption_ = caption;
   face_ = face;
+  fittedWidth_ = width();
   QFont font = face;
   const int room = width() - 6;
   while (font.pointSize() > 7 && QFontMetrics(font).horizontalAdvance(caption) > room)

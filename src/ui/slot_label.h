@@ -50,8 +50,11 @@ class SlotLabel : public ClickableLabel {
 
  private:
   int slotIndex_;
+  // What was last fitted: the caption, its face and the width it was fitted
+  // to (none yet at first).
   QString caption_;
   QFont face_;
+  int fittedWidth_ = -1;
 };
 
 }  // namespace lexorra::ui
